@@ -1,0 +1,31 @@
+# Thin wrapper around CMake; the real build is CMakeLists.txt.
+BUILD       ?= build
+SAN_BUILD   ?= build-sanitize
+PREFIX      ?= /usr/local
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
+GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all build run test sanitize install bench fuzz clean
+
+all: build
+
+build:
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tbasic -f examples/tour.bas
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+sanitize:
+	@test -f $(SAN_BUILD)/CMakeCache.txt || cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTBASIC_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)
