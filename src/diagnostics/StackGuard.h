@@ -1,0 +1,29 @@
+// Guards the native stack against runaway recursion of the interpreted
+// program: every recursion point checks the room left and throws
+// StackOverflow instead of letting the process fault.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tbasic {
+
+// Thrown when the native stack is nearly used up; not an Error, so no
+// statement handler reports it as one.
+struct StackOverflow {};
+
+// The lowest address the current thread may use before StackOverflow; 0 disables the check.
+extern thread_local std::uintptr_t stackLimit;
+
+// Sets the limit for the calling thread from its stack bounds, keeping margin bytes spare.
+void initStackLimit(std::size_t margin);
+
+inline void checkStack() {
+    auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+    if (here < stackLimit) throw StackOverflow{};
+}
+
+// The message printed when the stack ran out.
+extern const char* const stackOverflowMessage;
+
+}  // namespace tbasic

@@ -1,0 +1,208 @@
+#include "driver/Driver.h"
+
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <functional>
+
+#include "diagnostics/Error.h"
+#include "diagnostics/StackGuard.h"
+#include "expressions/BuiltinFunction.h"
+#include "expressions/ExpressionEvaluator.h"
+#include "lexer/Keywords.h"
+#include "lexer/Tokenizer.h"
+#include "statements/Console.h"
+#include "statements/ProgramExecutor.h"
+#include "values/DataType.h"
+#include "values/VariableStore.h"
+
+namespace tbasic {
+
+namespace {
+
+// The interpreter runs on a thread with a large stack so deep but legitimate
+// recursion works; the stack guard stops runaway recursion well before its end.
+constexpr std::size_t interpreterStackSize = std::size_t(1) << 30;
+constexpr std::size_t stackSafetyMargin = std::size_t(4) << 20;
+
+void reportLine(FILE* stream, const std::string& line) {
+    flushOutput();
+    std::fputs(line.c_str(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+// Exit status for a processor fault that the stack guard did not prevent.
+volatile sig_atomic_t faultExitStatus = 0;
+
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__has_feature)
+#define TBASIC_FAULT_HANDLER 1
+#elif defined(__has_feature)
+#if !__has_feature(address_sanitizer)
+#define TBASIC_FAULT_HANDLER 1
+#endif
+#endif
+
+#ifdef TBASIC_FAULT_HANDLER
+// Last resort for any other processor fault: report it in the same form as a
+// stack overflow instead of dying silently.
+void faultHandler(int signal) {
+    char message[96];
+    const char* prefix = "Exception thrown (stack overflow?): Error code ";
+    const char* code = signal == SIGSEGV ? "C0000005" : signal == SIGFPE ? "C0000094" : "C000001D";
+    std::size_t n = 0;
+    for (const char* p = prefix; *p; ++p) message[n++] = *p;
+    for (const char* p = code; *p; ++p) message[n++] = *p;
+    message[n++] = '\n';
+    fflush(stdout);
+    ssize_t written = write(STDERR_FILENO, message, n);
+    (void)written;
+    _exit(faultExitStatus);
+}
+
+void installFaultHandler() {
+    static char alternateStack[1 << 16];
+    stack_t stack{};
+    stack.ss_sp = alternateStack;
+    stack.ss_size = sizeof alternateStack;
+    sigaltstack(&stack, nullptr);
+    struct sigaction action {};
+    action.sa_handler = faultHandler;
+    action.sa_flags = SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) sigaction(signal, &action, nullptr);
+}
+#else
+void installFaultHandler() {}
+#endif
+
+struct ThreadJob {
+    std::function<int()> body;
+    int result = 0;
+};
+
+void* runJob(void* argument) {
+    auto* job = static_cast<ThreadJob*>(argument);
+    initStackLimit(stackSafetyMargin);
+    installFaultHandler();
+    job->result = job->body();
+    return nullptr;
+}
+
+// Runs body on a thread with a large stack; falls back to this thread.
+int runOnLargeStack(std::function<int()> body) {
+    ThreadJob job{std::move(body)};
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, interpreterStackSize);
+    pthread_t thread;
+    int failed = pthread_create(&thread, &attr, runJob, &job);
+    pthread_attr_destroy(&attr);
+    if (failed) {
+        initStackLimit(stackSafetyMargin);
+        return job.body();
+    }
+    pthread_join(thread, nullptr);
+    return job.result;
+}
+
+}  // namespace
+
+void printUsage(const char* programName) {
+    const char* name = programName ? programName : "";
+    std::fprintf(stderr, "tbasic - a typed, structured BASIC interpreter\n");
+    std::fflush(stderr);
+    std::fprintf(stderr, "Usage: %s -f <basic_program_file>\n", name);
+    std::fflush(stderr);
+    std::fprintf(stderr, "Or:    %s -e \"<expression>\"\n", name);
+    std::fflush(stderr);
+}
+
+void initTables() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    initErrorMessages();
+    initOperatorTable();
+    registerDataTypes();
+    initKeywordTable();
+    initBuiltinFunctions();
+}
+
+int runExpression(const std::string& text) {
+    faultExitStatus = 1;
+    try {
+        Tokenizer tokenizer;
+        tokenizer.tokenizeString(text);
+        const TokenList& tokens = tokenizer.tokens();
+        TokenPosition begin = tokens.data();
+        TokenPosition end = tokens.data() + tokens.size();
+        RecursiveExpressionEvaluator evaluator(begin, end);
+        Value value = evaluator.evaluate();
+        writeOutput(value);
+        writeLineEnd();
+        return 0;
+    } catch (const Error& error) {
+        reportLine(stderr, formatError(error));
+    } catch (const StackOverflow&) {
+        reportLine(stderr, stackOverflowMessage);
+    } catch (...) {
+        reportLine(stderr, "Unknown exception.");
+    }
+    return 1;
+}
+
+void runFile(const std::string& fileName) {
+    faultExitStatus = 0;
+    VariableStore& store = variableStore();
+    try {
+        Tokenizer tokenizer;
+        tokenizer.tokenizeFile(fileName);
+        store.pushFrame();
+        store.pushScope();
+        try {
+            ProgramExecutor executor(tokenizer.tokens());
+            executor.run();
+        } catch (const ProgramEnd&) {
+            // END inside a function body ends the whole program normally.
+        }
+        store.popScope();
+        store.popFrame();
+        flushOutput();
+    } catch (const Error& error) {
+        reportLine(stdout, formatError(error));
+    } catch (const StackOverflow&) {
+        reportLine(stderr, stackOverflowMessage);
+    } catch (...) {
+        reportLine(stdout, "Unknown exception.");
+    }
+}
+
+int runMain(int argc, char** argv) {
+    const char* programName = argc > 0 ? argv[0] : "";
+    if (argc != 3) {
+        printUsage(programName);
+        return 1;
+    }
+    std::string mode = argv[1];
+    initTables();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::string argument = argv[2];
+    if (mode == "-e") return runOnLargeStack([&] { return runExpression(argument); });
+    if (mode == "-f") {
+        runOnLargeStack([&] {
+            runFile(argument);
+            return 0;
+        });
+        return 0;
+    }
+    printUsage(programName);
+    return 1;
+}
+
+}  // namespace tbasic

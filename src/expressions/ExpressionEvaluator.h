@@ -1,0 +1,58 @@
+// The recursive-descent evaluator: computes an expression while it reads
+// its tokens, one operation per precedence level, no syntax tree.
+#pragma once
+
+#include <vector>
+
+#include "lexer/Token.h"
+#include "values/Value.h"
+
+namespace tbasic {
+
+class AbstractExpressionEvaluator {
+public:
+    virtual Value evaluate() = 0;
+
+protected:
+    ~AbstractExpressionEvaluator() = default;
+};
+
+class RecursiveExpressionEvaluator : public AbstractExpressionEvaluator {
+public:
+    // Evaluates the tokens from begin up to, not including, end.
+    RecursiveExpressionEvaluator(const TokenPosition& begin, const TokenPosition& end)
+        : begin_(begin), end_(end), position_(begin),
+          current_(begin == end ? &endOfProgramToken : begin) {}
+
+    // The value of the whole range; leftover tokens are a syntax error.
+    Value evaluate() override;
+
+private:
+    void advance() {
+        if (position_ != end_) ++position_;
+        current_ = position_ == end_ ? &endOfProgramToken : position_;
+    }
+
+    Value parseOr();
+    Value parseAnd();
+    Value parseNot();
+    Value parseComparison();
+    Value parseAdditive();
+    Value parseModulo();
+    Value parseIntegerDivision();
+    Value parseMultiplicative();
+    Value parseUnary();
+    Value parsePower();
+    Value parseGroup();
+    Value parsePrimary();
+    Value parseBuiltinCall();
+    Value parseUserFunctionCall();
+    void parseArguments(std::vector<Value>& arguments, const std::string& functionName);
+
+    const TokenPosition& begin_;
+    const TokenPosition& end_;
+    TokenPosition position_;
+    const Token* current_;
+};
+
+}  // namespace tbasic

@@ -1,0 +1,356 @@
+#include "lexer/Tokenizer.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "diagnostics/Error.h"
+#include "expressions/BuiltinFunction.h"
+#include "lexer/Keywords.h"
+#include "lexer/Numbers.h"
+#include "statements/UserFunction.h"
+#include "values/DataType.h"
+#include "values/VariableStore.h"
+
+namespace tbasic {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool inSet(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+
+const char* const squeezeDelimiters = "\n`~?!@#$%^&*()-+=\\|/<>,.;:[]{}";
+const char* const singleCharTokens = " +-^\\/*%=;(),<>[]";
+
+bool isAlnum(char c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
+
+std::string readWholeFile(const std::string& fileName) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+    if (!file) throw Error(FileOpenError, "Please make sure the input file exists.");
+    std::string text;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
+    if (std::ferror(file.get())) throw Error(FileOpenError, "Please make sure the input file exists.");
+    // A NUL byte ends the text.
+    size_t nul = text.find('\0');
+    if (nul != std::string::npos) text.resize(nul);
+    return text;
+}
+
+}  // namespace
+
+bool isTokenDelimiter(char c) { return inSet(c, " ;,+-<>/*%\\^=():[]\n\t"); }
+
+void validateName(const std::string& name) {
+    if (name.empty()) throw SyntaxError(InvalidName, "Empty name");
+    for (char c : name)
+        if (!(c == '_' || isAlnum(c)))
+            throw SyntaxError(InvalidName, formatMessage("Name [%s] contains invalid character", name.c_str()));
+    if (isAsciiDigit(name[0]))
+        throw SyntaxError(InvalidName, formatMessage("Name [%s] starts with number", name.c_str()));
+}
+
+std::string Tokenizer::normaliseLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string Tokenizer::stripComments(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        char c = text[i];
+        if (c == '\t') {
+            out += ' ';
+            ++i;
+        } else if (c == '"') {
+            size_t close = text.find('"', i + 1);
+            if (close == std::string::npos) throw SyntaxError(UnclosedString, "error string value");
+            out.append(text, i, close + 1 - i);
+            i = close + 1;
+        } else if (c == '\'') {
+            while (i < n && text[i] != '\n') ++i;
+        } else if (c == '/') {
+            if (i + 1 >= n) throw SyntaxError(SyntaxErrorCode, "at end of file");
+            char next = text[i + 1];
+            if (next == '*') {
+                // The search starts at the opening "/", so "/*/" is complete.
+                size_t close = text.find("*/", i);
+                if (close == std::string::npos) throw SyntaxError(UnclosedComment, "at end of file");
+                i = close + 2;
+            } else if (next == '/') {
+                while (i < n && text[i] != '\n') ++i;
+            } else {
+                out += c;
+                ++i;
+            }
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string Tokenizer::compressKeywords(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        char c = text[i];
+        if (c == '"') {
+            size_t close = text.find('"', i + 1);
+            size_t end = close == std::string::npos ? n : close + 1;
+            out.append(text, i, end - i);
+            i = end;
+            continue;
+        }
+        if (!isAsciiAlpha(c)) {
+            out += c;
+            ++i;
+            continue;
+        }
+        size_t start = i;
+        while (i < n && isAlnum(text[i])) ++i;
+        std::string word = toLower(std::string_view(text).substr(start, i - start));
+        if (isIgnoredWord(word)) continue;
+        if (word == "end" || word == "exit" || word == "continue" || word == "do" || word == "loop") {
+            size_t j = i;
+            while (j < n && isBlank(text[j])) ++j;
+            size_t k = j;
+            while (k < n && isAsciiAlpha(text[k])) ++k;
+            std::string second = toLower(std::string_view(text).substr(j, k - j));
+            bool joins = (word == "end" && (second == "if" || second == "function" || second == "sub")) ||
+                         ((word == "exit" || word == "continue") && (second == "for" || second == "do")) ||
+                         ((word == "do" || word == "loop") && (second == "while" || second == "until"));
+            if (joins) {
+                word += second;
+                i = k;
+            } else {
+                i = j;
+            }
+        }
+        char symbol = shortFormOf(word);
+        if (symbol != 0) {
+            out += symbol;
+        } else {
+            out += word;
+        }
+    }
+    return out;
+}
+
+std::string Tokenizer::squeezeBlanks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        char c = text[i];
+        if (c == '"') {
+            size_t close = text.find('"', i + 1);
+            size_t end = close == std::string::npos ? n : close + 1;
+            out.append(text, i, end - i);
+            i = end;
+        } else if (inSet(c, squeezeDelimiters)) {
+            while (!out.empty() && isBlank(out.back())) out.pop_back();
+            out += c;
+            ++i;
+            while (i < n && isBlank(text[i])) ++i;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    size_t lead = 0;
+    while (lead < out.size() && isBlank(out[lead])) ++lead;
+    return out.substr(lead);
+}
+
+void Tokenizer::tokenizeFile(const std::string& fileName) {
+    fileName_ = fileName;
+    tokenizeProgramText(fileName, readWholeFile(fileName));
+}
+
+void Tokenizer::tokenizeProgramText(const std::string& fileName, std::string text) {
+    fileName_ = fileName;
+    text = normaliseLineEnds(text);
+    text = stripComments(text);
+    text = compressKeywords(text);
+    text = stripComments(text);
+    source_ = squeezeBlanks(text);
+    cutTokens();
+    extractDefinitions();
+    resolveAllCallTokens(tokens_);
+}
+
+void Tokenizer::tokenizeString(const std::string& text) {
+    fileName_.clear();
+    source_ = text;
+    // An expression ends at a NUL, as any C string would.
+    size_t nul = source_.find('\0');
+    if (nul != std::string::npos) source_.resize(nul);
+    cutTokens();
+}
+
+void Tokenizer::addToken(Token token) {
+    token.file = &fileName_;
+    token.line = line_;
+    tokens_.push_back(std::move(token));
+}
+
+void Tokenizer::cutTokens() {
+    tokens_.clear();
+    line_ = 1;
+    const std::string& s = source_;
+    const size_t n = s.size();
+    size_t i = 0;
+    while (true) {
+        while (i < n && isBlank(s[i])) ++i;
+        if (i >= n) break;
+        char c = s[i];
+        Token token;
+        if (c == ':' || c == '\n') {
+            token.type = TokenType::Delimiter;
+            token.text = "\n";
+            addToken(std::move(token));
+            if (c == '\n') ++line_;
+            ++i;
+            continue;
+        }
+        if (isSymbolChar(c)) {
+            const CommandInfo& info = getCommandBySymbol(c);
+            token.type = TokenType::Command;
+            token.command = &info;
+            token.commandCode = info.code;
+            token.text = info.name;
+            addToken(std::move(token));
+            ++i;
+            continue;
+        }
+        if (c == '"') {
+            size_t close = i + 1;
+            while (close < n && s[close] != '"' && s[close] != '\n') ++close;
+            if (close >= n || s[close] != '"') throw SyntaxError(UnclosedString, "error string value");
+            token.type = TokenType::String;
+            token.text = s.substr(i + 1, close - i - 1);
+            addToken(std::move(token));
+            i = close + 1;
+            continue;
+        }
+        if (i + 1 < n && ((c == '<' && (s[i + 1] == '>' || s[i + 1] == '=')) || (c == '>' && s[i + 1] == '='))) {
+            token.type = TokenType::Operator;
+            token.text = s.substr(i, 2);
+            token.opCode = getOperator(token.text).code;
+            addToken(std::move(token));
+            i += 2;
+            continue;
+        }
+        if (inSet(c, singleCharTokens)) {
+            std::string text(1, c);
+            if (isOperator(text)) {
+                token.type = TokenType::Operator;
+                token.opCode = getOperator(text).code;
+                token.text = std::move(text);
+                addToken(std::move(token));
+            } else if (c != ' ') {
+                token.type = TokenType::Delimiter;
+                token.text = std::move(text);
+                addToken(std::move(token));
+            }
+            ++i;
+            continue;
+        }
+        bool number = isAsciiDigit(c) || c == '.';
+        if (!number && !isAsciiAlpha(c))
+            throw SyntaxError(UnexpectedError, formatMessage("unexpected symbol [%c]", c));
+        size_t start = i;
+        while (i < n) {
+            char w = s[i];
+            if (number && (w == '+' || w == '-') && i > start && (s[i - 1] == 'e' || s[i - 1] == 'E')) {
+                ++i;
+                continue;
+            }
+            // A word also ends where a keyword short form begins.
+            if (isTokenDelimiter(w) || isSymbolChar(w)) break;
+            ++i;
+        }
+        std::string word = toLower(std::string_view(s).substr(start, i - start));
+        if (number) {
+            double d = parseDouble(word);
+            if (word.find_first_of(".eE") != std::string::npos) {
+                token.type = TokenType::Double;
+                token.doubleValue = d;
+            } else {
+                token.type = TokenType::Integer;
+                token.intValue = parseInteger(word);
+            }
+            token.text = std::move(word);
+            addToken(std::move(token));
+            continue;
+        }
+        if (isBooleanLiteral(word)) {
+            token.type = TokenType::Bool;
+            token.boolValue = parseBoolean(word);
+        } else if (isDataTypeName(word)) {
+            token.type = TokenType::DataType;
+        } else if (isBuiltinFunction(word)) {
+            token.type = TokenType::BuiltinFunction;
+            token.builtin = &findBuiltinFunction(word);
+        } else if (isCommand(word)) {
+            const CommandInfo& info = getCommand(word);
+            token.type = TokenType::Command;
+            token.command = &info;
+            token.commandCode = info.code;
+        } else if (isOperator(word)) {
+            token.type = TokenType::Operator;
+            token.opCode = getOperator(word).code;
+        } else if (i < n && s[i] == '(') {
+            token.type = TokenType::FuncOrArray;
+        } else {
+            token.type = TokenType::Variable;
+            token.nameHash = hashName(word);
+        }
+        token.text = std::move(word);
+        addToken(std::move(token));
+    }
+}
+
+void Tokenizer::extractDefinitions() {
+    TokenList mainTokens;
+    mainTokens.reserve(tokens_.size());
+    size_t i = 0;
+    while (i < tokens_.size()) {
+        const Token& token = tokens_[i];
+        if (!token.isCommand(CmdFunction) && !token.isCommand(CmdSub)) {
+            mainTokens.push_back(token);
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < tokens_.size() && !tokens_[end].isCommand(CmdEndFunction) &&
+               !tokens_[end].isCommand(CmdEndSub))
+            ++end;
+        if (end < tokens_.size()) ++end;  // the closing END FUNCTION or END SUB belongs to it
+        defineUserFunction(TokenList(tokens_.begin() + static_cast<std::ptrdiff_t>(i),
+                                     tokens_.begin() + static_cast<std::ptrdiff_t>(end)));
+        i = end;
+    }
+    tokens_ = std::move(mainTokens);
+}
+
+}  // namespace tbasic

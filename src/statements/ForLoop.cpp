@@ -1,0 +1,147 @@
+// FOR variable = start TO limit [STEP step] ... NEXT [variable], with EXIT FOR
+// and CONTINUE FOR. Limit and step are evaluated once, when FOR runs.
+#include "diagnostics/Error.h"
+#include "lexer/Keywords.h"
+#include "statements/ProgramExecutor.h"
+#include "values/Operators.h"
+#include "values/VariableStore.h"
+
+namespace tbasic {
+
+namespace {
+
+ForFlowControlInfo* topFor(ProgramExecutor& executor) {
+    if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;
+    return static_cast<ForFlowControlInfo*>(&executor.topFlow());
+}
+
+}  // namespace
+
+bool ProgramExecutor::isLoopFinished(const ForFlowControlInfo& record) {
+    const Value& value = record.variable->value();
+    if (lessThanZero(record.step)) return lessThan(value, record.limit);
+    return !lessThan(value, record.limit) && !equals(value, record.limit);
+}
+
+Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
+    TokenPosition start = position_;
+    skipExpression();
+    TokenPosition end = position_;
+    Value value = evaluateRange(start, end);
+    if (value.type != DataType::Integer && value.type != DataType::Double)
+        throw ValueError(*currentToken_, TypeMismatch,
+                         formatMessage(typeMessage, dataTypeName(value.type).c_str()));
+    return value;
+}
+
+void ProgramExecutor::executeFor() {
+    advance();
+    if (currentToken_->type != TokenType::Variable) syntaxError("Loop variable expected after 'FOR'.");
+    Variable& variable = variables_.lookup(currentToken_->text, currentToken_->nameHash);
+    advance();
+    if (!currentToken_->isOperator(OpEqual)) syntaxError("'=' expected in 'FOR' statement.");
+    advance();
+    Value start = evaluateForPart(
+        "Integer or double type expected in FOR statement for initial value of loop variable. The type is [%s]");
+    variable.assign(start);
+    if (!currentToken_->isCommand(CmdTo)) syntaxError("'TO' expected.");
+    advance();
+    Value limit = evaluateForPart(
+        "Integer or double type expected in FOR statement for TO value of loop variable. The type is [%s]");
+    Value step(static_cast<int32_t>(1));
+    if (currentToken_->isCommand(CmdStep)) {
+        advance();
+        step = evaluateForPart(
+            "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
+    }
+    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected at the end of FOR statement.");
+    advance();
+    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), position_);
+    if (isLoopFinished(*record)) {
+        skipPastNext(variable.name);
+        return;
+    }
+    pushFlow(std::move(record));
+    variables_.pushScope();
+}
+
+void ProgramExecutor::executeNext() {
+    ForFlowControlInfo* record = topFor(*this);
+    if (!record) syntaxError("'NEXT' without previous matching 'FOR'.");
+    advance();
+    if (currentToken_->type == TokenType::Variable) {
+        if (currentToken_->text != record->variable->name) syntaxError("'NEXT' without previous matching 'FOR'.");
+        advance();
+    }
+    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
+        syntaxError("End of statement expected after 'NEXT'.");
+    advance();
+    record->variable->add(record->step);
+    if (isLoopFinished(*record)) {
+        popFlow();
+        variables_.popScope();
+    } else {
+        variables_.clearScope();
+        seek(record->bodyStart);
+    }
+}
+
+// From inside a loop body to the first token after its NEXT line.
+void ProgramExecutor::skipPastNext(const std::string& variableName) {
+    int depth = 1;
+    while (true) {
+        const Token& token = *currentToken_;
+        if (token.type == TokenType::EndOfProgram)
+            throw SyntaxError(token, SyntaxErrorCode, "'FOR' without matching 'NEXT'.");
+        if (token.isCommand(CmdFor)) {
+            ++depth;
+        } else if (token.isCommand(CmdNext)) {
+            if (--depth < 1) break;
+        }
+        advance();
+    }
+    advance();
+    if (currentToken_->type == TokenType::Variable) {
+        if (currentToken_->text != variableName) syntaxError("'NEXT' without previous matching 'FOR'.");
+        advance();
+    }
+    if (currentToken_->isEndOfLine() || currentToken_->type == TokenType::EndOfProgram) {
+        advance();
+    } else {
+        syntaxError("End of statement expected after 'NEXT'.");
+    }
+}
+
+void ProgramExecutor::executeExitFor() {
+    const char* message = "'EXIT FOR' without previous matching 'FOR'.";
+    if (flowEmpty()) syntaxError(message);
+    unwindTo(FlowKind::ForBlock, message);
+    advance();
+    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'EXIT FOR'.");
+    advance();
+    ForFlowControlInfo* record = topFor(*this);
+    skipPastNext(record->variable->name);
+    popFlow();
+    variables_.popScope();
+}
+
+void ProgramExecutor::executeContinueFor() {
+    const char* message = "'CONTINUE FOR' without previous matching 'FOR'.";
+    if (flowEmpty()) syntaxError(message);
+    unwindTo(FlowKind::ForBlock, message);
+    advance();
+    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE FOR'.");
+    advance();
+    ForFlowControlInfo* record = topFor(*this);
+    record->variable->add(record->step);
+    if (isLoopFinished(*record)) {
+        skipPastNext(record->variable->name);
+        popFlow();
+        variables_.popScope();
+    } else {
+        variables_.clearScope();
+        seek(record->bodyStart);
+    }
+}
+
+}  // namespace tbasic

@@ -1,0 +1,117 @@
+// Runs a program straight from its tokens: a cursor, a stack of open blocks,
+// and one handler per statement. Every statement is re-read each time it runs.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lexer/Token.h"
+#include "statements/FlowControlInfo.h"
+#include "values/Value.h"
+
+namespace tbasic {
+
+class VariableStore;
+
+class ProgramExecutor {
+public:
+    explicit ProgramExecutor(const TokenList& tokens);
+    ProgramExecutor(const ProgramExecutor&) = delete;
+    ProgramExecutor& operator=(const ProgramExecutor&) = delete;
+
+    // Executes statements until the end of the tokens, END, RETURN or END SUB.
+    void run();
+
+    void advance() {
+        if (position_ != endPosition_) ++position_;
+        currentToken_ = position_ == endPosition_ ? &endOfProgramToken : position_;
+    }
+    void seek(TokenPosition position) {
+        position_ = position;
+        currentToken_ = position_ == endPosition_ ? &endOfProgramToken : position_;
+    }
+    static bool isEndOfLine(const Token& token) { return token.isEndOfLine(); }
+    // Moves past the expression tokens under the cursor.
+    void skipExpression();
+    // Moves to the next line end or the end of the tokens.
+    void skipToEndOfStatement();
+    Value evaluateRange(const TokenPosition& begin, const TokenPosition& end);
+
+    TokenPosition position() const { return position_; }
+    TokenPosition endPosition() const { return endPosition_; }
+    const Token& currentToken() const { return *currentToken_; }
+
+    // Flow-control stack.
+    void pushFlow(std::unique_ptr<FlowControlInfo> record);
+    FlowControlInfo& topFlow();
+    void popFlow();
+    bool flowEmpty() const { return flowStack_.empty(); }
+    void unwindTo(FlowKind kind, const char* notMatchedMessage);
+
+    Value returnValue;
+    // A function body's executor: END there ends the whole program.
+    bool functionBody = false;
+    // Set by RETURN and END SUB, which close the call's frame.
+    bool returned = false;
+
+private:
+    // One statement; returns false when run must return.
+    bool executeCommand(const Token& token);
+    void executeAssignment();
+    void executeExpressionStatement();
+    void executeDim();
+    void executePrint();
+
+    // IF blocks.
+    void executeIf();
+    void executeElseIf();
+    void executeElse();
+    void executeEndIf();
+    bool readCondition(const char* typeMessage);
+    void skipToNextBranch();
+    void skipToEndIf();
+
+    // FOR loops.
+    void executeFor();
+    void executeNext();
+    void executeExitFor();
+    void executeContinueFor();
+    bool isLoopFinished(const ForFlowControlInfo& record);
+    void skipPastNext(const std::string& variableName);
+    Value evaluateForPart(const char* typeMessage);
+
+    // DO loops.
+    void executeDo(LoopCondition condition);
+    void executeLoop(LoopCondition condition);
+    void executeExitDo();
+    void executeContinueDo();
+    bool shouldLeaveLoop(DoFlowControlInfo& record);
+    void jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition);
+    void readLoopLine(DoFlowControlInfo& record, LoopCondition condition);
+
+    // Function and sub-routine bodies.
+    void executeReturn();
+    void executeEndSub();
+    void executeEndFunction();
+
+    [[noreturn]] void syntaxError(const char* message);
+
+    TokenPosition beginPosition_;
+    TokenPosition endPosition_;
+    const Token* currentToken_;
+    TokenPosition position_;
+    VariableStore& variables_;
+    std::vector<std::unique_ptr<FlowControlInfo>> flowStack_;
+
+};
+
+// Thrown by END inside a function body: ends the whole program, normally.
+struct ProgramEnd {};
+
+// Optional limit on the number of statements run, for harnesses that must
+// stop programs that loop for ever; 0 means no limit (the command line never sets one).
+void setStatementBudget(unsigned long long budget);
+struct StatementBudgetExhausted {};
+
+}  // namespace tbasic

@@ -1,0 +1,95 @@
+#include "values/Value.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "diagnostics/Error.h"
+
+namespace tbasic {
+
+Value::Value(DataType t) : type(t) {
+    switch (t) {
+    case DataType::Boolean: boolValue = false; break;
+    case DataType::Integer: intValue = 0; break;
+    case DataType::Double: doubleValue = 0.0; break;
+    default: break;
+    }
+}
+
+void Value::setInteger(int32_t n) {
+    if (type == DataType::Integer) {
+        intValue = n;
+    } else if (type == DataType::Double) {
+        doubleValue = static_cast<double>(n);
+    } else {
+        throw ValueError(TypeMismatch,
+                         formatMessage("assign integer value to [%s] type.", dataTypeName(type).c_str()));
+    }
+}
+
+int32_t roundToInteger(double x) {
+    if (!(x <= 2147483647.0 && x >= -2147483648.0)) throw OperandError(Overflow);
+    double r = x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5);
+    if (r > 2147483647.0 || r < -2147483648.0) throw OperandError(Overflow);
+    return static_cast<int32_t>(r);
+}
+
+namespace {
+
+uint64_t orderingKey(double d) {
+    uint64_t u;
+    std::memcpy(&u, &d, sizeof u);
+    const uint64_t sign = uint64_t(1) << 63;
+    return (u & sign) ? (~u + 1) : (u | sign);
+}
+
+}  // namespace
+
+bool nearlyEqual(double a, double b) {
+    if (a == b) return true;
+    if (std::isnan(a) || std::isnan(b)) return false;
+    uint64_t ka = orderingKey(a), kb = orderingKey(b);
+    uint64_t diff = ka > kb ? ka - kb : kb - ka;
+    return diff <= 4;
+}
+
+std::string formatDouble(double d) {
+    char buffer[64];
+    int n = std::snprintf(buffer, sizeof buffer, "%.15g", d);
+    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+void appendPrintedForm(std::string& out, const Value& value) {
+    switch (value.type) {
+    case DataType::Boolean:
+        out += value.boolValue ? "True" : "False";
+        break;
+    case DataType::Integer: {
+        char buffer[16];
+        int n = std::snprintf(buffer, sizeof buffer, "%d", value.intValue);
+        out.append(buffer, static_cast<size_t>(n));
+        break;
+    }
+    case DataType::Double:
+        out += formatDouble(value.doubleValue);
+        break;
+    case DataType::String:
+        out += value.stringValue;
+        break;
+    default:
+        break;
+    }
+}
+
+std::string toPrintedString(const Value& value) {
+    std::string out;
+    appendPrintedForm(out, value);
+    return out;
+}
+
+std::ostream& operator<<(std::ostream& out, const Value& value) {
+    return out << toPrintedString(value);
+}
+
+}  // namespace tbasic

@@ -1,0 +1,53 @@
+// The typed value record: every value the interpreter computes, stores or prints.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "values/DataType.h"
+
+namespace tbasic {
+
+class Variable;
+
+class Value {
+public:
+    Value() = default;
+    explicit Value(bool b) : type(DataType::Boolean), boolValue(b) {}
+    explicit Value(int32_t i) : type(DataType::Integer), intValue(i) {}
+    explicit Value(double d) : type(DataType::Double), doubleValue(d) {}
+    explicit Value(std::string s) : type(DataType::String), stringValue(std::move(s)) {}
+    explicit Value(const char* s) : type(DataType::String), stringValue(s) {}
+    // The default value of a type: false, 0, 0.0, "" or no payload.
+    explicit Value(DataType t);
+
+    // Stores an integer in an Integer value, or converted in a Double value.
+    void setInteger(int32_t n);
+
+    DataType type = DataType::Undefined;
+    // Only the payload named by type carries meaning.
+    union {
+        bool boolValue;
+        int32_t intValue;
+        double doubleValue = 0.0;
+    };
+    std::string stringValue;
+    Variable* origin = nullptr;  // the variable this value was just read from; not owned
+};
+
+// Double to integer, halves away from zero; Overflow outside the 32-bit range (and for NaN).
+int32_t roundToInteger(double x);
+
+// Doubles equal within 4 units in the last place; NaN equals nothing.
+bool nearlyEqual(double a, double b);
+
+// The printed form of a double: %g with 15 significant digits.
+std::string formatDouble(double d);
+
+// The printed form of a value, as PRINT, -e and "str" write it.
+std::string toPrintedString(const Value& value);
+void appendPrintedForm(std::string& out, const Value& value);
+std::ostream& operator<<(std::ostream& out, const Value& value);
+
+}  // namespace tbasic

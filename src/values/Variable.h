@@ -1,0 +1,53 @@
+// Named storage: a variable holds its own value or, as a BYREF parameter,
+// stands for a caller's variable.
+#pragma once
+
+#include <string>
+
+#include "values/DataType.h"
+#include "values/Value.h"
+
+namespace tbasic {
+
+class Operand {
+public:
+    Operand() = default;
+    Operand(std::string name, DataType declaredType)
+        : name(std::move(name)), declaredType(declaredType) {}
+    Operand(const Operand&) = default;
+    virtual ~Operand() = default;
+
+    // Raises SyntaxError 6 for an empty name, a bad character or a leading digit.
+    virtual void validateVariableName(const std::string& proposed) const;
+    virtual Operand& operator=(const Operand& other);
+    virtual Value& value() = 0;
+    virtual bool operator==(Operand& other);
+    virtual bool operator!=(Operand& other);
+
+    std::string name = "*UNDEFINED*";
+    DataType declaredType = DataType::Undefined;
+};
+
+class Variable : public Operand {
+public:
+    Variable() = default;
+    Variable(std::string name, DataType type);
+    Variable(std::string name, const Value& value);
+    Variable(std::string name, Variable& referent);
+    Variable(const Variable&) = default;
+    Variable& operator=(const Variable&) = default;
+    ~Variable() override = default;
+
+    Value& value() override { return isReference ? referent->ownValue : ownValue; }
+
+    // Stores a value under the declared-type conversion rules.
+    void assign(const Value& v);
+    // Adds a loop step in place.
+    void add(const Value& step);
+
+    Value ownValue;
+    bool isReference = false;
+    Variable* referent = nullptr;  // not owned
+};
+
+}  // namespace tbasic

@@ -1,0 +1,91 @@
+// The one store of all variables: a stack of call frames, each a stack of
+// block scopes. Names are looked up in the current frame only, innermost
+// scope first, so a function sees nothing of its callers but BYREF targets.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "values/Variable.h"
+
+namespace tbasic {
+
+// The hash of a variable name; tokens keep it so lookups never re-hash.
+std::size_t hashName(std::string_view name);
+
+struct NameRef {
+    std::string_view name;
+    std::size_t hash;
+};
+
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(const std::string& s) const { return hashName(s); }
+    std::size_t operator()(const NameRef& r) const { return r.hash; }
+};
+
+struct NameEqual {
+    using is_transparent = void;
+    bool operator()(const std::string& a, const std::string& b) const { return a == b; }
+    bool operator()(const NameRef& a, const std::string& b) const { return a.name == b; }
+    bool operator()(const std::string& a, const NameRef& b) const { return a == b.name; }
+};
+
+// Owns its variables; node storage keeps their addresses stable.
+class Scope {
+public:
+    Variable* find(const NameRef& name);
+    Variable& insert(Variable variable, std::size_t hash);
+    void clear() { variables_.clear(); }
+    bool empty() const { return variables_.empty(); }
+
+private:
+    std::unordered_map<std::string, Variable, NameHash, NameEqual> variables_;
+};
+
+class CallFrame {
+public:
+    // Scopes are kept after they close so a loop or call can reuse their storage.
+    std::vector<std::unique_ptr<Scope>> scopes;
+    std::size_t openScopes = 0;
+};
+
+class VariableStore {
+public:
+    void pushFrame();
+    void popFrame();
+    void pushScope();
+    void popScope();
+    void clearScope();
+
+    bool isDeclared(std::string_view name) const;
+    Variable& lookup(std::string_view name);
+    Variable& lookup(std::string_view name, std::size_t hash);
+    void declare(const Variable& variable);
+
+    // Binds a parameter in the current frame: a BYREF parameter given a
+    // variable becomes a reference to the variable that holds the value.
+    void bindParameter(const std::string& name, const Value& argument, bool byRef);
+
+    std::size_t frameCount() const { return openFrames_; }
+
+private:
+    CallFrame* current() { return openFrames_ ? &frames_[openFrames_ - 1] : nullptr; }
+    const CallFrame* current() const { return openFrames_ ? &frames_[openFrames_ - 1] : nullptr; }
+    Variable* find(const NameRef& name);
+    void declare(Variable variable, std::size_t hash);
+
+    // Frames are kept after they close so calls reuse their storage.
+    std::deque<CallFrame> frames_;
+    std::size_t openFrames_ = 0;
+};
+
+// The process-wide store.
+VariableStore& variableStore();
+
+}  // namespace tbasic

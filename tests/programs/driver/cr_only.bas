@@ -1,0 +1,1 @@
+PRINT "one"PRINT "two"zz = 1PRINT "never"

@@ -1,0 +1,5 @@
+PRINT "one"
+
+PRINT "two"
+zz = 1
+PRINT "never"

@@ -1,0 +1,3 @@
+Dim X As Integer
+Let X = 1 + 2 ' add
+Print x

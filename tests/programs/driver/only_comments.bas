@@ -1,0 +1,5 @@
+' nothing here
+REM nor here
+// nor here
+/* nor
+here */

@@ -1,0 +1,3 @@
+' expect: Error 4: Syntax error: {operator '=' expected.}
+DIM x AS INTEGER
+x

@@ -1,0 +1,2 @@
+' expect: Error 4: Syntax error: {matching ')' not found}
+PRINT abs(1, 2)

@@ -1,0 +1,16 @@
+PRINT 1; 2
+PRINT 1, 2
+PRINT "a";
+PRINT "b"
+PRINT "c",
+PRINT "d"
+PRINT
+PRINT ;
+PRINT ,
+PRINT 1;;2
+PRINT 1,,2
+PRINT ;1
+PRINT "x" ; "y" , "z"
+PRINT 1; -1
+PRINT "p";: PRINT "q"
+PRINT "end"

@@ -1,0 +1,2 @@
+DIM i AS INTEGER
+FOR i = 1 TO 3

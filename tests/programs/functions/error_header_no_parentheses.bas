@@ -1,0 +1,5 @@
+' expect: Error 4: Syntax error: {function name expected}
+PRINT "never"
+SUB greet
+    PRINT "hello"
+END SUB

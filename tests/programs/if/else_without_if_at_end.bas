@@ -1,0 +1,4 @@
+' expect: a
+' expect: Error 4: Syntax error: {'ELSE' without previous matching 'IF'.}
+PRINT "a"
+ELSE

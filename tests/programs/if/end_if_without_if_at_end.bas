@@ -1,0 +1,2 @@
+' expect: Error 4: Syntax error: {'END IF' without previous matching 'IF'.}
+END IF

@@ -1,0 +1,3 @@
+' expect: Error 4: Syntax error
+IF THEN
+END IF

@@ -1,0 +1,4 @@
+' expect: x
+IF TRUE THEN
+  PRINT "x"
+END IF

@@ -1,0 +1,5 @@
+' expect: inside
+' expect: still running
+IF TRUE THEN
+  PRINT "inside"
+PRINT "still running"
