@@ -20,12 +20,19 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 sanitize:
-	@test -f $(SAN_BUILD)/CMakeCache.txt || cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTBASIC_SANITIZE=ON
+	@test -f $(SAN_BUILD)/CMakeCache.txt || cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTBASIC_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Checks every benchmark answer (peers and tbasic, both sizes), then times
+# the large set in one hyperfine run and prints tbasic's ratios to each peer.
+# Installs missing peers, hyperfine and valgrind with apt-get first.
+bench: build
+	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --install --check
+	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --size large
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

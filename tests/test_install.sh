@@ -37,4 +37,4 @@ status=0
 [ "$status" = 1 ] || fail "tbasic without arguments exited with status $status"
 grep -q -- "-f <basic_program_file>" usage.txt || fail "no usage banner without arguments"
 
-echo "installed into $prefix: bin/tbasic and share/man/man1/tbasic.1 work"
+echo "installed into a temporary prefix: bin/tbasic and share/man/man1/tbasic.1 work"

@@ -8,56 +8,77 @@
 #include "values/Operators.h"
 #include "values/VariableStore.h"
 
+#define TBASIC_NOINLINE __attribute__((noinline))
+
 namespace tbasic {
 
 Value RecursiveExpressionEvaluator::evaluate() {
     Value result = parseOr();
-    if (current_->type != TokenType::EndOfProgram)
-        throw SyntaxError(*current_, SyntaxErrorCode,
-                          formatMessage("unexpected symbol [%s]", toString(*current_).c_str()));
+    if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
     return result;
+}
+
+void RecursiveExpressionEvaluator::fail(const char* message) {
+    throw SyntaxError(*current_, SyntaxErrorCode, message);
+}
+
+void RecursiveExpressionEvaluator::failUnexpected(const std::string& what) {
+    throw SyntaxError(*current_, SyntaxErrorCode, formatMessage("unexpected symbol [%s]", what.c_str()));
 }
 
 // or-level -> and-level { "or" and-level }
 Value RecursiveExpressionEvaluator::parseOr() {
     checkStack();
     Value left = parseAnd();
+    if (current_->isOperator(OpOr)) continueOr(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
     while (current_->isOperator(OpOr)) {
         advance();
         Value right = parseAnd();  // no short-circuit: the right side always runs
         left = logicalOr(left, right);
     }
-    return left;
 }
 
 // and-level -> not-level { "and" not-level }
 Value RecursiveExpressionEvaluator::parseAnd() {
     Value left = parseNot();
+    if (current_->isOperator(OpAnd)) continueAnd(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAnd(Value& left) {
     while (current_->isOperator(OpAnd)) {
         advance();
         Value right = parseNot();
         left = logicalAnd(left, right);
     }
-    return left;
 }
 
-// not-level -> [ "not" ] comparison-level
+// not-level -> [ "not" ] comparison-level; only one prefix is read.
 Value RecursiveExpressionEvaluator::parseNot() {
-    bool negated = false;
-    if (current_->isOperator(OpNot)) {
-        advance();
-        negated = true;
-    }
+    if (current_->isOperator(OpNot)) return negateCondition();
+    return parseComparison();
+}
+
+TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateCondition() {
+    advance();
     Value value = parseComparison();
-    return negated ? logicalNot(value) : value;
+    return logicalNot(value);
 }
 
 // comparison-level -> additive-level [ comparison-operator additive-level ]
 Value RecursiveExpressionEvaluator::parseComparison() {
     Value left = parseAdditive();
-    if (current_->type != TokenType::Operator) return left;
+    if (current_->type == TokenType::Operator && current_->opCode >= OpGreater && current_->opCode <= OpNotEqual)
+        compareWith(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::compareWith(Value& left) {
     int code = current_->opCode;
-    if (code < OpGreater || code > OpNotEqual) return left;
     advance();
     Value right = parseAdditive();
     bool result = false;
@@ -69,15 +90,19 @@ Value RecursiveExpressionEvaluator::parseComparison() {
     case OpEqual: result = equals(left, right); break;
     default: result = !equals(left, right); break;
     }
-    return Value(result);
+    left = Value(result);
 }
 
 // additive-level -> modulo-level { ("+" | "-") modulo-level }
 Value RecursiveExpressionEvaluator::parseAdditive() {
     checkStack();
     Value left = parseModulo();
-    while (current_->type == TokenType::Operator &&
-           (current_->opCode == OpAdd || current_->opCode == OpSubtract)) {
+    if (current_->isOperator(OpAdd) || current_->isOperator(OpSubtract)) continueAdditive(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAdditive(Value& left) {
+    while (current_->isOperator(OpAdd) || current_->isOperator(OpSubtract)) {
         int code = current_->opCode;
         advance();
         Value right = parseModulo();
@@ -88,38 +113,49 @@ Value RecursiveExpressionEvaluator::parseAdditive() {
         }
         left.origin = nullptr;
     }
-    return left;
 }
 
 // modulo-level -> integer-division-level { "mod" integer-division-level }
 Value RecursiveExpressionEvaluator::parseModulo() {
     Value left = parseIntegerDivision();
+    if (current_->isOperator(OpModulo)) continueModulo(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueModulo(Value& left) {
     while (current_->isOperator(OpModulo)) {
         advance();
         Value right = parseIntegerDivision();
         moduloBy(left, right);
         left.origin = nullptr;
     }
-    return left;
 }
 
 // integer-division-level -> multiplicative-level { "\" multiplicative-level }
 Value RecursiveExpressionEvaluator::parseIntegerDivision() {
     Value left = parseMultiplicative();
+    if (current_->isOperator(OpIntegerDivide)) continueIntegerDivision(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueIntegerDivision(Value& left) {
     while (current_->isOperator(OpIntegerDivide)) {
         advance();
         Value right = parseMultiplicative();
         integerDivideBy(left, right);
         left.origin = nullptr;
     }
-    return left;
 }
 
 // multiplicative-level -> unary-level { ("*" | "/") unary-level }
 Value RecursiveExpressionEvaluator::parseMultiplicative() {
     Value left = parseUnary();
-    while (current_->type == TokenType::Operator &&
-           (current_->opCode == OpMultiply || current_->opCode == OpDivide)) {
+    if (current_->isOperator(OpMultiply) || current_->isOperator(OpDivide)) continueMultiplicative(left);
+    return left;
+}
+
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueMultiplicative(Value& left) {
+    while (current_->isOperator(OpMultiply) || current_->isOperator(OpDivide)) {
         int code = current_->opCode;
         advance();
         Value right = parseUnary();
@@ -130,41 +166,48 @@ Value RecursiveExpressionEvaluator::parseMultiplicative() {
         }
         left.origin = nullptr;
     }
+}
+
+// unary-level -> [ "+" | "-" ] power-level; only one sign is read.
+Value RecursiveExpressionEvaluator::parseUnary() {
+    checkStack();
+    if (current_->isOperator(OpSubtract)) return negateUnary();
+    if (current_->isOperator(OpAdd)) advance();
+    return parsePower();
+}
+
+TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateUnary() {
+    advance();
+    Value value = parsePower();
+    return negate(value);
+}
+
+// power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4.
+Value RecursiveExpressionEvaluator::parsePower() {
+    Value left = parseGroup();
+    if (current_->isOperator(OpPower)) continuePower(left);
     return left;
 }
 
-// unary-level -> [ "+" | "-" ] power-level
-Value RecursiveExpressionEvaluator::parseUnary() {
-    checkStack();
-    bool negative = false;
-    if (current_->type == TokenType::Operator &&
-        (current_->opCode == OpAdd || current_->opCode == OpSubtract)) {
-        negative = current_->opCode == OpSubtract;
-        advance();
-    }
-    Value value = parsePower();
-    return negative ? negate(value) : value;
-}
-
-// power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9.
-Value RecursiveExpressionEvaluator::parsePower() {
-    Value left = parseGroup();
+TBASIC_NOINLINE void RecursiveExpressionEvaluator::continuePower(Value& left) {
     while (current_->isOperator(OpPower)) {
         advance();
         Value right = parseUnary();
         raiseTo(left, right);
         left.origin = nullptr;
     }
-    return left;
 }
 
-// group -> "(" additive-level ")" | primary
+// group -> "(" additive-level ")" | primary; a group holds no comparison.
 Value RecursiveExpressionEvaluator::parseGroup() {
-    if (!current_->isOperator(OpOpenParen)) return parsePrimary();
+    if (current_->isOperator(OpOpenParen)) return parseParenthesized();
+    return parsePrimary();
+}
+
+TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseParenthesized() {
     advance();
     Value value = parseAdditive();
-    if (!current_->isOperator(OpCloseParen))
-        throw SyntaxError(*current_, SyntaxErrorCode, "no matching ')'");
+    if (!current_->isOperator(OpCloseParen)) fail("no matching ')'");
     advance();
     return value;
 }
@@ -172,13 +215,8 @@ Value RecursiveExpressionEvaluator::parseGroup() {
 Value RecursiveExpressionEvaluator::parsePrimary() {
     const Token& token = *current_;
     switch (token.type) {
-    case TokenType::Variable: {
-        Variable& variable = variableStore().lookup(token.text, token.nameHash);
-        Value value = variable.value();
-        value.origin = &variable;
-        advance();
-        return value;
-    }
+    case TokenType::Variable:
+        return readVariable();
     case TokenType::Bool:
         advance();
         return Value(token.boolValue);
@@ -200,48 +238,48 @@ Value RecursiveExpressionEvaluator::parsePrimary() {
     }
 }
 
-Value RecursiveExpressionEvaluator::parseBuiltinCall() {
+// The variable's value, naming the variable as its origin for BYREF binding.
+Value RecursiveExpressionEvaluator::readVariable() {
+    const Token& token = *current_;
+    Variable& variable = variableStore().lookup(token.text, token.nameHash);
+    Value value = variable.value();
+    value.origin = &variable;
+    advance();
+    return value;
+}
+
+TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseBuiltinCall() {
     const Token& token = *current_;
     const BuiltinFunction& function = token.builtin ? *token.builtin : findBuiltinFunction(token.text);
     const FunctionHandler& handler = *function.handler;
     advance();
     Value result;
-    switch (callFormOf(function.id)) {
-    case CallForm::NoArgument:
+    CallForm form = callFormOf(function.id);
+    if (form == CallForm::NoArgument) {
         handler.evaluateWithoutArguments(result);
         return result;
-    case CallForm::SingleArgument: {
-        if (!current_->isOperator(OpOpenParen))
-            throw SyntaxError(*current_, SyntaxErrorCode,
-                              formatMessage("arguments expected for function [%s]", function.name.c_str()));
-        advance();
+    }
+    if (!current_->isOperator(OpOpenParen))
+        fail(formatMessage("arguments expected for function [%s]", function.name.c_str()).c_str());
+    advance();
+    if (form == CallForm::SingleArgument) {
         Value argument = parseOr();
-        if (!current_->isOperator(OpCloseParen))
-            throw SyntaxError(*current_, SyntaxErrorCode, "matching ')' not found");
+        if (!current_->isOperator(OpCloseParen)) fail("matching ')' not found");
         advance();
         handler.evaluateWithArgument(result, argument);
         return result;
     }
-    case CallForm::ArgumentList:
-    default: {
-        if (!current_->isOperator(OpOpenParen))
-            throw SyntaxError(*current_, SyntaxErrorCode,
-                              formatMessage("arguments expected for function [%s]", function.name.c_str()));
-        advance();
-        std::vector<Value> arguments;
-        parseArguments(arguments, function.name);
-        handler.evaluateWithArguments(result, arguments);
-        return result;
-    }
-    }
+    std::vector<Value> arguments;
+    parseArguments(arguments, function.name);
+    handler.evaluateWithArguments(result, arguments);
+    return result;
 }
 
 // Reads "argument { "," argument } ")" after the opening parenthesis.
 void RecursiveExpressionEvaluator::parseArguments(std::vector<Value>& arguments, const std::string&) {
     while (true) {
         arguments.push_back(parseOr());
-        if (current_->type == TokenType::EndOfProgram)
-            throw SyntaxError(*current_, SyntaxErrorCode, "matching ')' not found");
+        if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
         if (current_->isOperator(OpCloseParen)) {
             advance();
             return;
@@ -250,17 +288,15 @@ void RecursiveExpressionEvaluator::parseArguments(std::vector<Value>& arguments,
             advance();
             continue;
         }
-        throw SyntaxError(*current_, SyntaxErrorCode,
-                          formatMessage("unexpected symbol [%s]", current_->text.c_str()));
+        failUnexpected(current_->text);
     }
 }
 
-Value RecursiveExpressionEvaluator::parseUserFunctionCall() {
+TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseUserFunctionCall() {
     const Token& token = *current_;
     advance();
     if (!current_->isOperator(OpOpenParen))
-        throw SyntaxError(*current_, SyntaxErrorCode,
-                          formatMessage("arguments expected for function [%s]", token.text.c_str()));
+        fail(formatMessage("arguments expected for function [%s]", token.text.c_str()).c_str());
     advance();
     std::vector<Value> arguments;
     if (current_->isOperator(OpCloseParen)) {
@@ -268,8 +304,6 @@ Value RecursiveExpressionEvaluator::parseUserFunctionCall() {
     } else {
         parseArguments(arguments, token.text);
     }
-    UserFunctionHandler handler;  // stands for the call while it runs
-    (void)handler;
     const UserFunction& function = token.userFunction ? *token.userFunction : findUserFunction(token.text);
     return callUserFunction(function, arguments);
 }

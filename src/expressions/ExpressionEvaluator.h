@@ -33,6 +33,9 @@ private:
         current_ = position_ == end_ ? &endOfProgramToken : position_;
     }
 
+    // Each level keeps only the value it passes on in its frame; the rarer
+    // operator loops and errors live in helpers, so deep nesting stays cheap
+    // on the native stack.
     Value parseOr();
     Value parseAnd();
     Value parseNot();
@@ -44,7 +47,22 @@ private:
     Value parseUnary();
     Value parsePower();
     Value parseGroup();
+    Value parseParenthesized();
     Value parsePrimary();
+    Value readVariable();
+
+    void continueOr(Value& left);
+    void continueAnd(Value& left);
+    Value negateCondition();
+    void compareWith(Value& left);
+    void continueAdditive(Value& left);
+    void continueModulo(Value& left);
+    void continueIntegerDivision(Value& left);
+    void continueMultiplicative(Value& left);
+    void continuePower(Value& left);
+    Value negateUnary();
+    [[noreturn]] void fail(const char* message);
+    [[noreturn]] void failUnexpected(const std::string& what);
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
     void parseArguments(std::vector<Value>& arguments, const std::string& functionName);

@@ -1,5 +1,5 @@
 ' The limit and the step are computed once; the body may move the variable.
-DIM i, n, s AS INTEGER
+DIM i, n, s, calls AS INTEGER
 n = 3
 s = 1
 FOR i = 1 TO n STEP s
@@ -35,3 +35,17 @@ FOR i = 1 TO 1 STEP 0
 NEXT
 PRINT "passes "; count; ", i "; i
 ' expect: passes 3, i 1
+
+' A function in the header runs once per FOR statement, not once per pass.
+FUNCTION tick(BYREF c AS INTEGER) AS INTEGER
+    c = c + 1
+    RETURN c
+END FUNCTION
+calls = 0
+FOR i = tick(calls) TO tick(calls) * 2 STEP tick(calls)
+    PRINT i
+NEXT
+PRINT "calls "; calls; ", i "; i
+' expect: 1
+' expect: 4
+' expect: calls 3, i 7

@@ -84,3 +84,13 @@ FOR i = 1.5 TO 3
 NEXT
 ' expect: 2
 ' expect: 3
+
+' Reaching the limit is judged with the nearly-equal test: three steps of 0.1
+' land one unit in the last place above 0.3, which still counts as 0.3.
+FOR d = 0 TO 0.3 STEP 0.1
+    PRINT d
+NEXT
+' expect: 0
+' expect: 0.1
+' expect: 0.2
+' expect: 0.3

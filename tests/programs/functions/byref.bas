@@ -99,6 +99,26 @@ countup(a)
 PRINT "after loop "; a
 ' expect: after loop 4
 
+' Swapping through two references; arguments are evaluated left to right.
+SUB swap(BYREF x AS INTEGER, BYREF y AS INTEGER)
+    DIM t AS INTEGER
+    t = x
+    x = y
+    y = t
+END SUB
+SUB show2(BYVAL first AS INTEGER, BYVAL second AS INTEGER)
+    PRINT first; " "; second
+END SUB
+DIM p, q AS INTEGER
+p = 1
+q = 2
+swap(p, q)
+PRINT p; " "; q
+' expect: 2 1
+c = 0
+show2(bump(c, 1), bump(c, 1))
+' expect: 2 4
+
 FUNCTION twice(BYVAL n AS INTEGER) AS INTEGER
     RETURN n * 2
 END FUNCTION

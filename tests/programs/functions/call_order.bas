@@ -40,6 +40,25 @@ Sub Hello()
     PRINT "hello without arguments"
 End Sub
 
+' Results of every type.
+FUNCTION shout(BYVAL word AS STRING) AS STRING
+    RETURN word + "!"
+END FUNCTION
+FUNCTION positive(BYVAL x AS DOUBLE) AS BOOLEAN
+    RETURN x > 0
+END FUNCTION
+FUNCTION third(BYVAL x AS DOUBLE) AS DOUBLE
+    RETURN x / 3
+END FUNCTION
+PRINT shout("hey"); " "; positive(-0.5); " "; third(1.5)
+' expect: hey! False 0.5
+
+' A variable may carry the name of a function: only a name followed by "(" is a call.
+DIM twice AS INTEGER
+twice = twice(4) + 1
+PRINT twice
+' expect: 9
+
 ' The main program goes on between and after definitions.
 PRINT "last"
 ' expect: last

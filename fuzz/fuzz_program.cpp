@@ -1,0 +1,66 @@
+// Whole programs, run as `tbasic -f` runs them, with a statement budget so a
+// program that loops for ever is stopped. Any exception other than those the
+// driver expects escapes and is reported by libFuzzer as a crash.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "diagnostics/Error.h"
+#include "diagnostics/StackGuard.h"
+#include "lexer/Tokenizer.h"
+#include "statements/Console.h"
+#include "statements/ProgramExecutor.h"
+#include "statements/UserFunction.h"
+#include "values/VariableStore.h"
+
+using namespace tbasic;
+
+namespace {
+
+constexpr unsigned long long statementBudget = 100000;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::initialise();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    auto body = [&] {
+        VariableStore& store = variableStore();
+        setStatementBudget(statementBudget);
+        try {
+            Tokenizer tokenizer;
+            tokenizer.tokenizeProgramText("fuzz.bas", text);
+            store.pushFrame();
+            store.pushScope();
+            bool endedInCall = false;
+            try {
+                ProgramExecutor executor(tokenizer.tokens());
+                executor.run();
+            } catch (const ProgramEnd&) {
+                // END inside a call: the frames of the calls stay open.
+                endedInCall = true;
+            }
+            store.popScope();
+            store.popFrame();
+            // A program that ran to its end must leave no frame open.
+            if (!endedInCall && store.frameCount() != 0) __builtin_trap();
+        } catch (const Error& error) {
+            std::string line = formatError(error);
+            if (line.size() > 255) __builtin_trap();
+        } catch (const StackOverflow&) {
+        } catch (const StatementBudgetExhausted&) {
+        }
+        flushOutput();
+        // An error leaves the frames of the failed run open; start clean.
+        while (store.frameCount() != 0) store.popFrame();
+        clearUserFunctions();
+        setStatementBudget(0);
+    };
+    fuzz::runOnLargeStack(body);
+    return 0;
+}
