@@ -1,6 +1,8 @@
 # Thin wrapper around CMake; the real build is CMakeLists.txt.
 BUILD       ?= build
 SAN_BUILD   ?= build-sanitize
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PREFIX      ?= /usr/local
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
@@ -23,6 +25,11 @@ sanitize:
 	@test -f $(SAN_BUILD)/CMakeCache.txt || cmake -S . -B $(SAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTBASIC_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (needs clang): each runs FUZZ_SECONDS; the corpus stays in
+# $(FUZZ_BUILD)/corpus and grows from run to run.
+fuzz:
+	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(JOBS) fuzz/run_fuzzers.sh
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -226,11 +226,21 @@ if [ -n "${TBASIC:-}" ]; then
     esac
     ratios="$ratios$line"$'\n'
   done
+  cpu_ratios=""
+  for prog in "${programs[@]}"; do
+    json="$results/$prog-$stamp.json"
+    [ -f "$json" ] && cpu_ratios="$cpu_ratios$("$PY" summarize.py --cpu-ratios "$json" 2>/dev/null)"$'\n'
+  done
   {
     echo
     echo "Ratios of medians (tbasic / peer), each from one hyperfine run:"
     echo
     printf '%s' "$ratios"
+    echo
+    echo "Ratios of mean CPU time, user + system (tbasic / peer), same runs;"
+    echo "on a busy machine these are the steadier figures:"
+    echo
+    printf '%s' "$cpu_ratios"
   } | tee -a "$summary"
 fi
 report_tbasic

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "FuzzSupport.h"
@@ -41,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::string line = formatError(error);
             if (line.size() > 255) __builtin_trap();
         } catch (const StackOverflow&) {
+        } catch (const std::bad_alloc&) {
+            // Reported as "Unknown exception." by the driver.
         }
     };
     fuzz::runOnLargeStack(body);

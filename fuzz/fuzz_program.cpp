@@ -3,6 +3,7 @@
 // driver expects escapes and is reported by libFuzzer as a crash.
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 
 #include "FuzzSupport.h"
@@ -53,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::string line = formatError(error);
             if (line.size() > 255) __builtin_trap();
         } catch (const StackOverflow&) {
+        } catch (const std::bad_alloc&) {
+            // Reported as "Unknown exception." by the driver.
         } catch (const StatementBudgetExhausted&) {
         }
         flushOutput();

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Command-line cases that an expression table cannot hold: the usage banner
 (which echoes argv[0], so each case runs the binary under a chosen program
-name) and expressions too deep for the native stack.
+name) and expressions nested as deep as one argument allows.
 
 Usage: run_cli_tests.py TBASIC_BINARY"""
 import os

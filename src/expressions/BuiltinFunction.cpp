@@ -45,12 +45,12 @@ void registerBuiltinFunction(const std::string& name, FunctionId id,
 
 bool isBuiltinFunction(std::string_view name) {
     const auto& byName = registry().byName;
-    return byName.find(toLower(name)) != byName.end();
+    return byName.find(toLower(trim(name))) != byName.end();
 }
 
 const BuiltinFunction& findBuiltinFunction(std::string_view name) {
     const auto& byName = registry().byName;
-    auto it = byName.find(toLower(name));
+    auto it = byName.find(toLower(trim(name)));
     if (it == byName.end()) throw Error(UnexpectedError);
     return it->second;
 }

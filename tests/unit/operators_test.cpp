@@ -218,6 +218,7 @@ TEST(ModuloByTest, TypePairsAndZeroDivisors) {
         {D(3e10), I(2), "OperandError 15"},
         {I(2), D(3e10), "OperandError 15"},
         {D(3e10), S("a"), "OperandError 15"},
+        {D(3e10), I(0), "ValueError 16"},
     });
 }
 
@@ -241,6 +242,7 @@ TEST(IntegerDivideByTest, TypePairsAndZeroDivisors) {
         {I(2), B(true), mismatch + "[integer] & [boolean]"},
         {time, I(1), mismatch + "[time] & [integer]"},
         {D(3e10), I(1), "OperandError 15"},
+        {D(3e10), I(0), "OperandError 15"},
         {I(1), D(-3e10), "OperandError 15"},
     });
 }
@@ -257,6 +259,8 @@ TEST(RaiseToTest, TypePairsAndErrors) {
         {I(-2), I(31), "integer:-2147483648"},
         {I(2), I(30), "integer:1073741824"},
         {I(2), I(31), "OperandError 15"},
+        {I(3), I(19), "integer:1162261467"},
+        {I(3), I(20), "OperandError 15"},
         {I(-2), I(32), "OperandError 15"},
         {I(-1), I(intMax), "integer:-1"},
         {I(2), I(-1), "double:0.5"},

@@ -219,6 +219,7 @@ TEST_F(TokenizerTest, ExpressionsHaveNoPrePass) {
         {"007", {"1 integer 7"}},
         {"a?b", {"1 variable a", "1 command print", "1 variable b"}},
         {"1 ' 2", {"1 integer 1", "1 command rem", "1 integer 2"}},
+        {"a[1]", {"1 variable a", "1 command sub", "1 integer 1", "1 command endsub"}},
         {"a==b", {"1 variable a", "1 operator =", "1 operator =", "1 variable b"}},
         {"a < > b", {"1 variable a", "1 operator <", "1 operator >", "1 variable b"}},
         {"x % 2 mod 3", {"1 variable x", "1 operator %", "1 integer 2", "1 operator mod", "1 integer 3"}},
@@ -270,6 +271,7 @@ TEST_F(TokenizerTest, DefinitionsLeaveTheMainSequence) {
                       "8 delimeter EOL"}));
     ASSERT_TRUE(isUserFunction("s"));
     ASSERT_TRUE(isUserFunction("G"));
+    EXPECT_TRUE(isUserFunction(" g\t"));
     // A call of a function defined later in the file is settled too.
     const UserFunction& s = findUserFunction("s");
     Briefs body = briefs(s.tokens);
@@ -337,6 +339,9 @@ TEST_F(TokenizerTest, LexicalErrorsInFiles) {
         {"x = 12AB", "SyntaxError 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
         {"x = 1.2.3", "SyntaxError 9: cannot parse [1.2.3] into double number properly: unexpected [.3]"},
         {"x = .", "SyntaxError 9: cannot parse [.] into double number properly"},
+        // REM becomes a comment only after the first comment pass, which sees its quote.
+        {"REM it\"s\nPRINT 1", "SyntaxError 8: error string value"},
+        {"REM say \"hi\"\nPRINT 1", "no error"},
     };
     for (const auto& row : rows) EXPECT_EQ(fileFailure(row.source), row.error) << row.source;
 }

@@ -2,6 +2,7 @@
 // frames and scopes.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -135,6 +136,7 @@ TEST(VariableTest, AssignConversions) {
         {DataType::Integer, Value(-2147483648.0), "integer:-2147483648"},
         {DataType::Integer, Value(2147483647.4), "OperandError 15"},
         {DataType::Integer, Value(-3e10), "OperandError 15"},
+        {DataType::Integer, Value(std::nan("")), "OperandError 15"},
         {DataType::Double, Value(int32_t{7}), "double:7"},
         {DataType::Double, Value(0.25), "double:0.25"},
         {DataType::String, Value("text"), "string:text"},

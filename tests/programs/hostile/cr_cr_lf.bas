@@ -1,0 +1,3 @@
+PRINT 1
+PRINT 2
+zz = 1

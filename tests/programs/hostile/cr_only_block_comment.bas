@@ -1,0 +1,1 @@
+PRINT 1/* onetwothree */ PRINT 2PRINT 3zz = 1

@@ -1,0 +1,3 @@
+PRINT 1
+ˆ
+PRINT 2
