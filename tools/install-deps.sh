@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what building and testing need when it is missing: cmake,
+# ninja-build, g++, python3 and GoogleTest. Quiet and quick when all is there.
+set -euo pipefail
+
+need=()
+command -v cmake >/dev/null 2>&1 || need+=(cmake)
+command -v ninja >/dev/null 2>&1 || need+=(ninja-build)
+command -v g++ >/dev/null 2>&1 || need+=(g++)
+command -v python3 >/dev/null 2>&1 || need+=(python3)
+[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+[ ${#need[@]} -eq 0 ] && exit 0
+
+echo "installing: ${need[*]}" >&2
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  echo "please install: ${need[*]}" >&2
+  exit 1
+fi
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${need[@]}" >/dev/null
