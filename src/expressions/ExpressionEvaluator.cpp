@@ -9,6 +9,9 @@
 #include "values/VariableStore.h"
 
 #define TBASIC_NOINLINE __attribute__((noinline))
+// Levels that only pass a value on are folded into the level above; the
+// levels that recursion re-enters (or, additive, unary) stay real calls.
+#define TBASIC_LEVEL __attribute__((always_inline)) inline
 
 namespace tbasic {
 
@@ -26,8 +29,52 @@ void RecursiveExpressionEvaluator::failUnexpected(const std::string& what) {
     throw SyntaxError(*current_, SyntaxErrorCode, formatMessage("unexpected symbol [%s]", what.c_str()));
 }
 
+namespace {
+
+// Argument lists are made for every call; their storage is recycled.
+std::vector<std::vector<Value>> spareArgumentLists;
+
+class ArgumentList {
+public:
+    ArgumentList() {
+        if (!spareArgumentLists.empty()) {
+            values.swap(spareArgumentLists.back());
+            spareArgumentLists.pop_back();
+        }
+    }
+    ~ArgumentList() {
+        values.clear();
+        spareArgumentLists.push_back(std::move(values));
+    }
+    ArgumentList(const ArgumentList&) = delete;
+    ArgumentList& operator=(const ArgumentList&) = delete;
+
+    std::vector<Value> values;
+};
+
+bool isSimplePrimary(const Token& token) {
+    switch (token.type) {
+    case TokenType::Variable:
+    case TokenType::Bool:
+    case TokenType::Integer:
+    case TokenType::Double:
+    case TokenType::String:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
 // or-level -> and-level { "or" and-level }
 Value RecursiveExpressionEvaluator::parseOr() {
+    // A lone literal or variable followed by no operator passes every level
+    // unchanged: read it directly.
+    if (isSimplePrimary(*current_)) {
+        TokenPosition next = position_ + 1;
+        if (next == end_ || next->type != TokenType::Operator) return parsePrimary();
+    }
     checkStack();
     Value left = parseAnd();
     if (current_->isOperator(OpOr)) continueOr(left);
@@ -43,7 +90,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
 }
 
 // and-level -> not-level { "and" not-level }
-Value RecursiveExpressionEvaluator::parseAnd() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseAnd() {
     Value left = parseNot();
     if (current_->isOperator(OpAnd)) continueAnd(left);
     return left;
@@ -58,7 +105,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAnd(Value& left) {
 }
 
 // not-level -> [ "not" ] comparison-level; only one prefix is read.
-Value RecursiveExpressionEvaluator::parseNot() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseNot() {
     if (current_->isOperator(OpNot)) return negateCondition();
     return parseComparison();
 }
@@ -70,7 +117,7 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateCondition() {
 }
 
 // comparison-level -> additive-level [ comparison-operator additive-level ]
-Value RecursiveExpressionEvaluator::parseComparison() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseComparison() {
     Value left = parseAdditive();
     if (current_->type == TokenType::Operator && current_->opCode >= OpGreater && current_->opCode <= OpNotEqual)
         compareWith(left);
@@ -116,7 +163,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAdditive(Value& left)
 }
 
 // modulo-level -> integer-division-level { "mod" integer-division-level }
-Value RecursiveExpressionEvaluator::parseModulo() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseModulo() {
     Value left = parseIntegerDivision();
     if (current_->isOperator(OpModulo)) continueModulo(left);
     return left;
@@ -132,7 +179,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueModulo(Value& left) {
 }
 
 // integer-division-level -> multiplicative-level { "\" multiplicative-level }
-Value RecursiveExpressionEvaluator::parseIntegerDivision() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseIntegerDivision() {
     Value left = parseMultiplicative();
     if (current_->isOperator(OpIntegerDivide)) continueIntegerDivision(left);
     return left;
@@ -148,7 +195,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueIntegerDivision(Value
 }
 
 // multiplicative-level -> unary-level { ("*" | "/") unary-level }
-Value RecursiveExpressionEvaluator::parseMultiplicative() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseMultiplicative() {
     Value left = parseUnary();
     if (current_->isOperator(OpMultiply) || current_->isOperator(OpDivide)) continueMultiplicative(left);
     return left;
@@ -183,7 +230,7 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateUnary() {
 }
 
 // power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4.
-Value RecursiveExpressionEvaluator::parsePower() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePower() {
     Value left = parseGroup();
     if (current_->isOperator(OpPower)) continuePower(left);
     return left;
@@ -199,7 +246,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continuePower(Value& left) {
 }
 
 // group -> "(" additive-level ")" | primary; a group holds no comparison.
-Value RecursiveExpressionEvaluator::parseGroup() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseGroup() {
     if (current_->isOperator(OpOpenParen)) return parseParenthesized();
     return parsePrimary();
 }
@@ -212,7 +259,7 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseParenthesized() {
     return value;
 }
 
-Value RecursiveExpressionEvaluator::parsePrimary() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePrimary() {
     const Token& token = *current_;
     switch (token.type) {
     case TokenType::Variable:
@@ -239,7 +286,7 @@ Value RecursiveExpressionEvaluator::parsePrimary() {
 }
 
 // The variable's value, naming the variable as its origin for BYREF binding.
-Value RecursiveExpressionEvaluator::readVariable() {
+TBASIC_LEVEL Value RecursiveExpressionEvaluator::readVariable() {
     const Token& token = *current_;
     Variable& variable = variableStore().lookup(token.text, token.nameHash);
     Value value = variable.value();
@@ -269,9 +316,9 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseBuiltinCall() {
         handler.evaluateWithArgument(result, argument);
         return result;
     }
-    std::vector<Value> arguments;
-    parseArguments(arguments, function.name);
-    handler.evaluateWithArguments(result, arguments);
+    ArgumentList arguments;
+    parseArguments(arguments.values, function.name);
+    handler.evaluateWithArguments(result, arguments.values);
     return result;
 }
 
@@ -298,14 +345,14 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseUserFunctionCall() {
     if (!current_->isOperator(OpOpenParen))
         fail(formatMessage("arguments expected for function [%s]", token.text.c_str()).c_str());
     advance();
-    std::vector<Value> arguments;
+    ArgumentList arguments;
     if (current_->isOperator(OpCloseParen)) {
         advance();
     } else {
-        parseArguments(arguments, token.text);
+        parseArguments(arguments.values, token.text);
     }
     const UserFunction& function = token.userFunction ? *token.userFunction : findUserFunction(token.text);
-    return callUserFunction(function, arguments);
+    return callUserFunction(function, arguments.values);
 }
 
 }  // namespace tbasic

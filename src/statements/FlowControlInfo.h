@@ -1,6 +1,7 @@
 // Records of the open blocks on an executor's flow-control stack.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ class FlowControlInfo {
 public:
     explicit FlowControlInfo(FlowKind kind) : kind(kind) {}
     virtual ~FlowControlInfo() = default;
+
+    // Records are made and dropped for every block and call; their memory
+    // is recycled instead of going back to the general heap each time.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* pointer, std::size_t size);
 
     FlowKind kind;
 };
@@ -73,12 +79,13 @@ public:
 
 class FuncFlowControlInfo : public FlowControlInfo {
 public:
-    FuncFlowControlInfo(std::string functionName, std::vector<Value> arguments, DataType returnType)
+    FuncFlowControlInfo(const std::string& functionName, const std::vector<Value>& arguments,
+                        DataType returnType)
         : FlowControlInfo(returnType == DataType::Undefined ? FlowKind::SubBlock : FlowKind::FunctionBlock),
-          functionName(std::move(functionName)), arguments(std::move(arguments)), returnType(returnType) {}
+          functionName(functionName), arguments(arguments), returnType(returnType) {}
 
-    std::string functionName;
-    std::vector<Value> arguments;
+    const std::string& functionName;    // the called definition's name
+    const std::vector<Value>& arguments; // the call's argument values, held by the caller
     DataType returnType;
 };
 

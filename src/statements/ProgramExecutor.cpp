@@ -14,21 +14,26 @@ unsigned long long statementBudget = 0;  // 0: no limit
 unsigned long long statementsLeft = 0;
 
 // Expression tokens: everything else ends an expression range.
+// ORDER TOKENTYPE
+constexpr bool expressionTokenTypes[] = {
+    false,  // delimiter
+    true,   // operator
+    false,  // command
+    true,   // variable
+    true,   // bool
+    true,   // integer
+    true,   // double
+    true,   // string
+    false,  // data type
+    true,   // built-in function
+    true,   // func_or_array
+    true,   // function
+    false,  // array
+    false,  // end of program
+};
+
 bool isExpressionToken(const Token& token) {
-    switch (token.type) {
-    case TokenType::Operator:
-    case TokenType::Variable:
-    case TokenType::Bool:
-    case TokenType::Integer:
-    case TokenType::Double:
-    case TokenType::String:
-    case TokenType::BuiltinFunction:
-    case TokenType::FuncOrArray:
-    case TokenType::Function:
-        return true;
-    default:
-        return false;
-    }
+    return expressionTokenTypes[static_cast<int>(token.type)];
 }
 
 }  // namespace
@@ -38,12 +43,23 @@ void setStatementBudget(unsigned long long budget) {
     statementsLeft = budget;
 }
 
+std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
+    static std::vector<std::unique_ptr<FlowControlInfo>> stack;
+    return stack;
+}
+
 ProgramExecutor::ProgramExecutor(const TokenList& tokens)
     : beginPosition_(tokens.data()),
       endPosition_(tokens.data() + tokens.size()),
       currentToken_(tokens.empty() ? &endOfProgramToken : tokens.data()),
       position_(tokens.data()),
-      variables_(variableStore()) {}
+      variables_(variableStore()),
+      flowStack_(sharedFlowStack()),
+      flowBase_(flowStack_.size()) {}
+
+ProgramExecutor::~ProgramExecutor() {
+    while (flowStack_.size() > flowBase_) flowStack_.pop_back();
+}
 
 void ProgramExecutor::run() {
     try {
@@ -132,21 +148,21 @@ void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
 }
 
 FlowControlInfo& ProgramExecutor::topFlow() {
-    if (flowStack_.empty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(UnexpectedError);
     return *flowStack_.back();
 }
 
 void ProgramExecutor::popFlow() {
-    if (flowStack_.empty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(UnexpectedError);
     flowStack_.pop_back();
 }
 
 void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
-    while (!flowStack_.empty() && flowStack_.back()->kind != kind) {
+    while (!flowEmpty() && flowStack_.back()->kind != kind) {
         popFlow();
         variables_.popScope();
     }
-    if (flowStack_.empty()) syntaxError(notMatchedMessage);
+    if (flowEmpty()) syntaxError(notMatchedMessage);
 }
 
 // name "=" expression

@@ -17,6 +17,7 @@ class VariableStore;
 class ProgramExecutor {
 public:
     explicit ProgramExecutor(const TokenList& tokens);
+    ~ProgramExecutor();
     ProgramExecutor(const ProgramExecutor&) = delete;
     ProgramExecutor& operator=(const ProgramExecutor&) = delete;
 
@@ -46,7 +47,7 @@ public:
     void pushFlow(std::unique_ptr<FlowControlInfo> record);
     FlowControlInfo& topFlow();
     void popFlow();
-    bool flowEmpty() const { return flowStack_.empty(); }
+    bool flowEmpty() const { return flowStack_.size() == flowBase_; }
     void unwindTo(FlowKind kind, const char* notMatchedMessage);
 
     Value returnValue;
@@ -102,7 +103,11 @@ private:
     const Token* currentToken_;
     TokenPosition position_;
     VariableStore& variables_;
-    std::vector<std::unique_ptr<FlowControlInfo>> flowStack_;
+    // Executors nest strictly (a call's executor ends before its caller's
+    // statement does), so they share one stack of records; this executor owns
+    // the records from flowBase_ up and releases them when it ends.
+    std::vector<std::unique_ptr<FlowControlInfo>>& flowStack_;
+    std::size_t flowBase_;
 
 };
 

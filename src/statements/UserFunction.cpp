@@ -61,6 +61,7 @@ void defineUserFunction(TokenList definition) {
         parameter.type = dataTypeFromName(cursor.current().text);
         parameter.name = toLower(trim(name));
         validateName(parameter.name);
+        parameter.nameHash = hashName(parameter.name);
         function->params.push_back(std::move(parameter));
         cursor.advance();
         if (cursor.current().isDelimiter(',')) {
@@ -135,9 +136,7 @@ Value callUserFunction(const UserFunction& function, std::vector<Value>& argumen
         throw SyntaxError(SyntaxErrorCode, formatMessage("Function/sub-routine [%s] expects [%d] argument(s).",
                                                          function.name.c_str(),
                                                          static_cast<int>(function.params.size())));
-    auto record = std::make_unique<FuncFlowControlInfo>(function.name, std::vector<Value>(), function.returnType);
-    FuncFlowControlInfo& call = *record;
-    executor.pushFlow(std::move(record));
+    executor.pushFlow(std::make_unique<FuncFlowControlInfo>(function.name, arguments, function.returnType));
     VariableStore& store = variableStore();
     store.pushFrame();
     store.pushScope();
@@ -148,9 +147,8 @@ Value callUserFunction(const UserFunction& function, std::vector<Value>& argumen
                              formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
                                            static_cast<int>(i), function.name.c_str(),
                                            dataTypeName(parameter.type).c_str()));
-        store.bindParameter(parameter.name, arguments[i], parameter.byRef);
+        store.bindParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
     }
-    call.arguments = std::move(arguments);
     executor.seek(function.tokens.data() + function.bodyStart);
     executor.run();
     if (!executor.returned) {
@@ -160,7 +158,7 @@ Value callUserFunction(const UserFunction& function, std::vector<Value>& argumen
             throw SyntaxError(SyntaxErrorCode, "Function exits without 'RETURN'.");
         return Value();
     }
-    return executor.returnValue;
+    return std::move(executor.returnValue);
 }
 
 // RETURN [expression]: leaves the body, closing every block it sits in.

@@ -17,6 +17,7 @@ struct Parameter {
     std::string name;
     DataType type = DataType::Undefined;
     bool byRef = false;
+    std::size_t nameHash = 0;  // resolved once, for binding at every call
 };
 
 class UserFunction {

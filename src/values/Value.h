@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <ostream>
 #include <string>
 
@@ -22,6 +23,34 @@ public:
     // The default value of a type: false, 0, 0.0, "" or no payload.
     explicit Value(DataType t);
 
+    // Copies carry the type, the origin and the payload of that type only,
+    // so copying a number never touches the string payload.
+    Value(const Value& other) : type(other.type), origin(other.origin) {
+        copyScalar(other);
+        if (other.type == DataType::String) stringValue = other.stringValue;
+    }
+    Value(Value&& other) noexcept : type(other.type), origin(other.origin) {
+        copyScalar(other);
+        if (other.type == DataType::String) stringValue = std::move(other.stringValue);
+    }
+    Value& operator=(const Value& other) {
+        if (this == &other) return *this;
+        type = other.type;
+        origin = other.origin;
+        copyScalar(other);
+        if (other.type == DataType::String) stringValue = other.stringValue;
+        return *this;
+    }
+    Value& operator=(Value&& other) noexcept {
+        if (this == &other) return *this;
+        type = other.type;
+        origin = other.origin;
+        copyScalar(other);
+        if (other.type == DataType::String) stringValue = std::move(other.stringValue);
+        return *this;
+    }
+    ~Value() = default;
+
     // Stores an integer in an Integer value, or converted in a Double value.
     void setInteger(int32_t n);
 
@@ -34,6 +63,9 @@ public:
     };
     std::string stringValue;
     Variable* origin = nullptr;  // the variable this value was just read from; not owned
+
+private:
+    void copyScalar(const Value& other) { std::memcpy(&doubleValue, &other.doubleValue, sizeof doubleValue); }
 };
 
 // Double to integer, halves away from zero; Overflow outside the 32-bit range (and for NaN).

@@ -15,6 +15,7 @@ public:
     Operand(std::string name, DataType declaredType)
         : name(std::move(name)), declaredType(declaredType) {}
     Operand(const Operand&) = default;
+    Operand(Operand&&) = default;
     virtual ~Operand() = default;
 
     // Raises SyntaxError 6 for an empty name, a bad character or a leading digit.
@@ -35,6 +36,7 @@ public:
     Variable(std::string name, const Value& value);
     Variable(std::string name, Variable& referent);
     Variable(const Variable&) = default;
+    Variable(Variable&&) = default;
     Variable& operator=(const Variable&) = default;
     ~Variable() override = default;
 

@@ -9,23 +9,39 @@ namespace tbasic {
 std::size_t hashName(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
 Variable* Scope::find(const NameRef& name) {
-    auto it = variables_.find(name);
-    return it == variables_.end() ? nullptr : &it->second;
+    if (!index_.empty()) {
+        auto it = index_.find(name.name);
+        return it == index_.end() ? nullptr : it->second;
+    }
+    for (Entry& entry : entries_)
+        if (entry.hash == name.hash && entry.variable.name == name.name) return &entry.variable;
+    return nullptr;
 }
 
-Variable& Scope::insert(Variable variable, std::size_t /*hash*/) {
-    std::string key = variable.name;
-    return variables_.emplace(std::move(key), std::move(variable)).first->second;
+Variable& Scope::insert(Variable variable, std::size_t hash) {
+    Entry& entry = entries_.emplace_back(Entry{hash, std::move(variable)});
+    if (entries_.size() == indexThreshold) {
+        for (Entry& e : entries_) index_.emplace(e.variable.name, &e.variable);
+    } else if (entries_.size() > indexThreshold) {
+        index_.emplace(entry.variable.name, &entry.variable);
+    }
+    return entry.variable;
 }
 
-VariableStore& variableStore() {
-    static VariableStore store;
-    return store;
+void Scope::clear() {
+    index_.clear();
+    entries_.clear();
 }
+
+namespace {
+VariableStore theStore;
+}
+
+VariableStore& variableStore() { return theStore; }
 
 void VariableStore::pushFrame() {
     if (openFrames_ == frames_.size()) frames_.emplace_back();
-    ++openFrames_;
+    current_ = &frames_[openFrames_++];
 }
 
 void VariableStore::popFrame() {
@@ -34,6 +50,7 @@ void VariableStore::popFrame() {
     for (std::size_t i = 0; i < frame.openScopes; ++i) frame.scopes[i]->clear();
     frame.openScopes = 0;
     --openFrames_;
+    current_ = openFrames_ ? &frames_[openFrames_ - 1] : nullptr;
 }
 
 void VariableStore::pushScope() {
@@ -86,15 +103,16 @@ void VariableStore::declare(Variable variable, std::size_t hash) {
     frame->scopes[frame->openScopes - 1]->insert(std::move(variable), hash);
 }
 
-void VariableStore::bindParameter(const std::string& name, const Value& argument, bool byRef) {
+void VariableStore::bindParameter(const std::string& name, std::size_t hash, const Value& argument,
+                                  bool byRef) {
     if (byRef && argument.origin) {
         Variable* target = argument.origin;
         if (target->isReference) target = target->referent;
-        declare(Variable(name, *target), hashName(name));
+        declare(Variable(name, *target), hash);
     } else {
         Variable variable(name, argument);
         variable.ownValue.origin = nullptr;
-        declare(std::move(variable), hashName(name));
+        declare(std::move(variable), hash);
     }
 }
 

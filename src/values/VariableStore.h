@@ -23,29 +23,24 @@ struct NameRef {
     std::size_t hash;
 };
 
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(const std::string& s) const { return hashName(s); }
-    std::size_t operator()(const NameRef& r) const { return r.hash; }
-};
-
-struct NameEqual {
-    using is_transparent = void;
-    bool operator()(const std::string& a, const std::string& b) const { return a == b; }
-    bool operator()(const NameRef& a, const std::string& b) const { return a.name == b; }
-    bool operator()(const std::string& a, const NameRef& b) const { return a == b.name; }
-};
-
-// Owns its variables; node storage keeps their addresses stable.
+// Owns its variables. They live in a deque, which never moves an element
+// once added; small scopes are searched by hash, large ones get an index.
 class Scope {
 public:
     Variable* find(const NameRef& name);
     Variable& insert(Variable variable, std::size_t hash);
-    void clear() { variables_.clear(); }
-    bool empty() const { return variables_.empty(); }
+    void clear();
+    bool empty() const { return entries_.empty(); }
 
 private:
-    std::unordered_map<std::string, Variable, NameHash, NameEqual> variables_;
+    struct Entry {
+        std::size_t hash;
+        Variable variable;
+    };
+    static constexpr std::size_t indexThreshold = 16;
+
+    std::deque<Entry> entries_;
+    std::unordered_map<std::string_view, Variable*, std::hash<std::string_view>> index_;
 };
 
 class CallFrame {
@@ -70,19 +65,23 @@ public:
 
     // Binds a parameter in the current frame: a BYREF parameter given a
     // variable becomes a reference to the variable that holds the value.
-    void bindParameter(const std::string& name, const Value& argument, bool byRef);
+    void bindParameter(const std::string& name, std::size_t hash, const Value& argument, bool byRef);
+    void bindParameter(const std::string& name, const Value& argument, bool byRef) {
+        bindParameter(name, hashName(name), argument, byRef);
+    }
 
     std::size_t frameCount() const { return openFrames_; }
 
 private:
-    CallFrame* current() { return openFrames_ ? &frames_[openFrames_ - 1] : nullptr; }
-    const CallFrame* current() const { return openFrames_ ? &frames_[openFrames_ - 1] : nullptr; }
+    CallFrame* current() { return current_; }
+    const CallFrame* current() const { return current_; }
     Variable* find(const NameRef& name);
     void declare(Variable variable, std::size_t hash);
 
     // Frames are kept after they close so calls reuse their storage.
     std::deque<CallFrame> frames_;
     std::size_t openFrames_ = 0;
+    CallFrame* current_ = nullptr;  // the last open frame
 };
 
 // The process-wide store.
