@@ -288,7 +288,7 @@ TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePrimary() {
 // The variable's value, naming the variable as its origin for BYREF binding.
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::readVariable() {
     const Token& token = *current_;
-    Variable& variable = variableStore().lookup(token.text, token.nameHash);
+    Variable& variable = variableStore().lookup(token);
     Value value = variable.value();
     value.origin = &variable;
     advance();

@@ -6,7 +6,17 @@
 
 namespace tbasic {
 
-const Token endOfProgramToken{};
+namespace {
+
+Token makeEndOfProgramToken() {
+    Token token;
+    token.endsStatement = true;
+    return token;
+}
+
+}  // namespace
+
+const Token endOfProgramToken = makeEndOfProgramToken();
 
 const char* tokenTypeName(TokenType type) {
     // ORDER TOKENTYPE

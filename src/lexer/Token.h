@@ -48,10 +48,14 @@ struct Token {
     std::size_t nameHash = 0;                   // hash of a variable name
     const BuiltinFunction* builtin = nullptr;   // record of a built-in function token
     const UserFunction* userFunction = nullptr; // record of a user function token
+    bool endsStatement = false;                 // a line end, or the end of the program
 
-    bool isEndOfLine() const {
-        return type == TokenType::Delimiter && text.size() == 1 && text[0] == '\n';
-    }
+    // The variable a variable token found at its last lookup, valid while the
+    // store's layout generation is unchanged (see VariableStore::lookup).
+    mutable class Variable* cachedVariable = nullptr;
+    mutable std::uint64_t cachedGeneration = 0;
+
+    bool isEndOfLine() const { return endsStatement && type == TokenType::Delimiter; }
     bool isOperator(int code) const { return type == TokenType::Operator && opCode == code; }
     bool isCommand(int code) const { return type == TokenType::Command && commandCode == code; }
     bool isDelimiter(char c) const {

@@ -227,6 +227,7 @@ void Tokenizer::cutTokens() {
         if (c == ':' || c == '\n') {
             token.type = TokenType::Delimiter;
             token.text = "\n";
+            token.endsStatement = true;
             addToken(std::move(token));
             if (c == '\n') ++line_;
             ++i;

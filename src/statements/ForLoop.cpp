@@ -37,7 +37,7 @@ Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
 void ProgramExecutor::executeFor() {
     advance();
     if (currentToken_->type != TokenType::Variable) syntaxError("Loop variable expected after 'FOR'.");
-    Variable& variable = variables_.lookup(currentToken_->text, currentToken_->nameHash);
+    Variable& variable = variables_.lookup(*currentToken_);
     advance();
     if (!currentToken_->isOperator(OpEqual)) syntaxError("'=' expected in 'FOR' statement.");
     advance();

@@ -127,11 +127,15 @@ bool ProgramExecutor::executeCommand(const Token& token) {
 }
 
 void ProgramExecutor::skipExpression() {
-    while (isExpressionToken(*currentToken_)) advance();
+    TokenPosition p = position_;
+    while (p != endPosition_ && isExpressionToken(*p)) ++p;
+    seek(p);
 }
 
 void ProgramExecutor::skipToEndOfStatement() {
-    while (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram) advance();
+    TokenPosition p = position_;
+    while (p != endPosition_ && !p->endsStatement) ++p;
+    seek(p);
 }
 
 Value ProgramExecutor::evaluateRange(const TokenPosition& begin, const TokenPosition& end) {
@@ -168,7 +172,7 @@ void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
 // name "=" expression
 void ProgramExecutor::executeAssignment() {
     const Token& name = *currentToken_;
-    Variable& variable = variables_.lookup(name.text, name.nameHash);
+    Variable& variable = variables_.lookup(name);
     advance();
     if (!currentToken_->isOperator(OpEqual)) syntaxError("operator '=' expected.");
     advance();

@@ -76,6 +76,12 @@ bool toIntegerOperand(const Value& v, int32_t& out) {
 }  // namespace
 
 void addTo(Value& left, const Value& right) {
+    if (left.type == DataType::Integer && right.type == DataType::Integer) {
+        int32_t sum;
+        if (__builtin_add_overflow(left.intValue, right.intValue, &sum)) throw ValueError(Overflow);
+        left.intValue = sum;
+        return;
+    }
     if (left.type == DataType::String && right.type == DataType::String) {
         left.stringValue += right.stringValue;
         return;

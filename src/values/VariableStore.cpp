@@ -33,6 +33,11 @@ void Scope::clear() {
     entries_.clear();
 }
 
+std::uint64_t VariableStore::nextGeneration() {
+    static std::uint64_t counter = 0;
+    return ++counter;
+}
+
 namespace {
 VariableStore theStore;
 }
@@ -40,12 +45,14 @@ VariableStore theStore;
 VariableStore& variableStore() { return theStore; }
 
 void VariableStore::pushFrame() {
+    generation_ = nextGeneration();
     if (openFrames_ == frames_.size()) frames_.emplace_back();
     current_ = &frames_[openFrames_++];
 }
 
 void VariableStore::popFrame() {
     if (openFrames_ == 0) return;
+    generation_ = nextGeneration();
     CallFrame& frame = frames_[openFrames_ - 1];
     for (std::size_t i = 0; i < frame.openScopes; ++i) frame.scopes[i]->clear();
     frame.openScopes = 0;
@@ -63,13 +70,21 @@ void VariableStore::pushScope() {
 void VariableStore::popScope() {
     CallFrame* frame = current();
     if (!frame || frame->openScopes == 0) return;
-    frame->scopes[--frame->openScopes]->clear();
+    Scope& scope = *frame->scopes[--frame->openScopes];
+    if (!scope.empty()) {
+        generation_ = nextGeneration();
+        scope.clear();
+    }
 }
 
 void VariableStore::clearScope() {
     CallFrame* frame = current();
     if (!frame || frame->openScopes == 0) return;
-    frame->scopes[frame->openScopes - 1]->clear();
+    Scope& scope = *frame->scopes[frame->openScopes - 1];
+    if (!scope.empty()) {
+        generation_ = nextGeneration();
+        scope.clear();
+    }
 }
 
 Variable* VariableStore::find(const NameRef& name) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "lexer/Token.h"
 #include "values/Variable.h"
 
 namespace tbasic {
@@ -61,6 +63,17 @@ public:
     bool isDeclared(std::string_view name) const;
     Variable& lookup(std::string_view name);
     Variable& lookup(std::string_view name, std::size_t hash);
+    // Looks up a variable token's name. The token remembers what it found
+    // until the layout changes: a frame opens or closes, or a scope that
+    // held variables is emptied or closed. Declaring never changes what an
+    // existing name finds, since a frame has no shadowing.
+    Variable& lookup(const Token& token) {
+        if (token.cachedGeneration == generation_ && token.cachedVariable) return *token.cachedVariable;
+        Variable& variable = lookup(token.text, token.nameHash);
+        token.cachedVariable = &variable;
+        token.cachedGeneration = generation_;
+        return variable;
+    }
     void declare(const Variable& variable);
 
     // Binds a parameter in the current frame: a BYREF parameter given a
@@ -82,6 +95,10 @@ private:
     std::deque<CallFrame> frames_;
     std::size_t openFrames_ = 0;
     CallFrame* current_ = nullptr;  // the last open frame
+    // Changes whenever a found name could change; drawn from one counter for
+    // all stores, so a token never mistakes one store's layout for another's.
+    std::uint64_t generation_ = nextGeneration();
+    static std::uint64_t nextGeneration();
 };
 
 // The process-wide store.
