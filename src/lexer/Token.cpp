@@ -34,7 +34,7 @@ std::string toString(const Token& token) {
     out << "Token {type=" << tokenTypeName(token.type) << ", value=[";
     switch (token.type) {
     case TokenType::Delimiter:
-        out << (token.isEndOfLine() ? std::string("EOL") : token.text);
+        out << (token.text == "\n" ? std::string("EOL") : token.text);
         break;
     case TokenType::Command:
         if (token.command) out << token.command->name;
