@@ -69,20 +69,68 @@ bool isSimplePrimary(const Token& token) {
 
 // or-level -> and-level { "or" and-level }
 Value RecursiveExpressionEvaluator::parseOr() {
-    // A lone literal or variable followed by no operator passes every level
-    // unchanged: read it directly.
+    // Two common shapes pass the levels without any level acting but one:
+    // a lone literal or variable, and two of them joined by one operator,
+    // each followed by no operator. Read those directly; the result is the
+    // same as the full descent gives.
     if (isSimplePrimary(*current_)) {
         TokenPosition next = position_ + 1;
         if (next == end_ || next->type != TokenType::Operator) return parsePrimary();
+        if (next->binaryLevel != NoBinaryLevel && next + 1 != end_ && isSimplePrimary(next[1]) &&
+            (next + 2 == end_ || next[2].type != TokenType::Operator))
+            return applySimpleBinary();
     }
     checkStack();
     Value left = parseAnd();
-    if (current_->isOperator(OpOr)) continueOr(left);
+    if (current_->binaryLevel == OrLevel) continueOr(left);
+    return left;
+}
+
+// primary operator primary, where neither neighbour holds another operator.
+Value RecursiveExpressionEvaluator::applySimpleBinary() {
+    Value left = parsePrimary();
+    const Token& op = *current_;
+    advance();
+    Value right = parsePrimary();
+    switch (op.binaryLevel) {
+    case OrLevel: return logicalOr(left, right);
+    case AndLevel: return logicalAnd(left, right);
+    case ComparisonLevel: {
+        bool result = false;
+        switch (op.opCode) {
+        case OpGreater: result = lessThan(right, left); break;
+        case OpGreaterEqual: result = lessThan(right, left) || equals(right, left); break;
+        case OpLess: result = lessThan(left, right); break;
+        case OpLessEqual: result = lessThan(left, right) || equals(left, right); break;
+        case OpEqual: result = equals(left, right); break;
+        default: result = !equals(left, right); break;
+        }
+        return Value(result);
+    }
+    case AdditiveLevel:
+        if (op.opCode == OpAdd) {
+            addTo(left, right);
+        } else {
+            subtractFrom(left, right);
+        }
+        break;
+    case ModuloLevel: moduloBy(left, right); break;
+    case IntegerDivisionLevel: integerDivideBy(left, right); break;
+    case MultiplicativeLevel:
+        if (op.opCode == OpMultiply) {
+            multiplyBy(left, right);
+        } else {
+            divideBy(left, right);
+        }
+        break;
+    default: raiseTo(left, right); break;
+    }
+    left.origin = nullptr;
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
-    while (current_->isOperator(OpOr)) {
+    while (current_->binaryLevel == OrLevel) {
         advance();
         Value right = parseAnd();  // no short-circuit: the right side always runs
         left = logicalOr(left, right);
@@ -92,12 +140,12 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
 // and-level -> not-level { "and" not-level }
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseAnd() {
     Value left = parseNot();
-    if (current_->isOperator(OpAnd)) continueAnd(left);
+    if (current_->binaryLevel == AndLevel) continueAnd(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAnd(Value& left) {
-    while (current_->isOperator(OpAnd)) {
+    while (current_->binaryLevel == AndLevel) {
         advance();
         Value right = parseNot();
         left = logicalAnd(left, right);
@@ -119,8 +167,7 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateCondition() {
 // comparison-level -> additive-level [ comparison-operator additive-level ]
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseComparison() {
     Value left = parseAdditive();
-    if (current_->type == TokenType::Operator && current_->opCode >= OpGreater && current_->opCode <= OpNotEqual)
-        compareWith(left);
+    if (current_->binaryLevel == ComparisonLevel) compareWith(left);
     return left;
 }
 
@@ -144,12 +191,12 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::compareWith(Value& left) {
 Value RecursiveExpressionEvaluator::parseAdditive() {
     checkStack();
     Value left = parseModulo();
-    if (current_->isOperator(OpAdd) || current_->isOperator(OpSubtract)) continueAdditive(left);
+    if (current_->binaryLevel == AdditiveLevel) continueAdditive(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAdditive(Value& left) {
-    while (current_->isOperator(OpAdd) || current_->isOperator(OpSubtract)) {
+    while (current_->binaryLevel == AdditiveLevel) {
         int code = current_->opCode;
         advance();
         Value right = parseModulo();
@@ -165,12 +212,12 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAdditive(Value& left)
 // modulo-level -> integer-division-level { "mod" integer-division-level }
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseModulo() {
     Value left = parseIntegerDivision();
-    if (current_->isOperator(OpModulo)) continueModulo(left);
+    if (current_->binaryLevel == ModuloLevel) continueModulo(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueModulo(Value& left) {
-    while (current_->isOperator(OpModulo)) {
+    while (current_->binaryLevel == ModuloLevel) {
         advance();
         Value right = parseIntegerDivision();
         moduloBy(left, right);
@@ -181,12 +228,12 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueModulo(Value& left) {
 // integer-division-level -> multiplicative-level { "\" multiplicative-level }
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseIntegerDivision() {
     Value left = parseMultiplicative();
-    if (current_->isOperator(OpIntegerDivide)) continueIntegerDivision(left);
+    if (current_->binaryLevel == IntegerDivisionLevel) continueIntegerDivision(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueIntegerDivision(Value& left) {
-    while (current_->isOperator(OpIntegerDivide)) {
+    while (current_->binaryLevel == IntegerDivisionLevel) {
         advance();
         Value right = parseMultiplicative();
         integerDivideBy(left, right);
@@ -197,12 +244,12 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueIntegerDivision(Value
 // multiplicative-level -> unary-level { ("*" | "/") unary-level }
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseMultiplicative() {
     Value left = parseUnary();
-    if (current_->isOperator(OpMultiply) || current_->isOperator(OpDivide)) continueMultiplicative(left);
+    if (current_->binaryLevel == MultiplicativeLevel) continueMultiplicative(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueMultiplicative(Value& left) {
-    while (current_->isOperator(OpMultiply) || current_->isOperator(OpDivide)) {
+    while (current_->binaryLevel == MultiplicativeLevel) {
         int code = current_->opCode;
         advance();
         Value right = parseUnary();
@@ -232,12 +279,12 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateUnary() {
 // power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4.
 TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePower() {
     Value left = parseGroup();
-    if (current_->isOperator(OpPower)) continuePower(left);
+    if (current_->binaryLevel == PowerLevel) continuePower(left);
     return left;
 }
 
 TBASIC_NOINLINE void RecursiveExpressionEvaluator::continuePower(Value& left) {
-    while (current_->isOperator(OpPower)) {
+    while (current_->binaryLevel == PowerLevel) {
         advance();
         Value right = parseUnary();
         raiseTo(left, right);

@@ -88,6 +88,21 @@ void initOperatorTable() {
         t.operators[rows[i].first] = OperatorInfo{toLower(trim(rows[i].second)), codes[i]};
 }
 
+BinaryLevel binaryLevelOf(int operatorCode) {
+    switch (operatorCode) {
+    case OpOr: return OrLevel;
+    case OpAnd: return AndLevel;
+    case OpGreater: case OpGreaterEqual: case OpLess: case OpLessEqual: case OpEqual: case OpNotEqual:
+        return ComparisonLevel;
+    case OpAdd: case OpSubtract: return AdditiveLevel;
+    case OpModulo: return ModuloLevel;
+    case OpIntegerDivide: return IntegerDivisionLevel;
+    case OpMultiply: case OpDivide: return MultiplicativeLevel;
+    case OpPower: return PowerLevel;
+    default: return NoBinaryLevel;
+    }
+}
+
 bool isCommand(std::string_view word) {
     const auto& k = tables().keywords;
     return k.find(toLower(trim(word))) != k.end();

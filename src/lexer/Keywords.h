@@ -22,6 +22,14 @@ enum OperatorCode : int {
     OpNotEqual = 13, OpAnd = 14, OpOr = 15, OpNot = 16, OpOpenParen = 17, OpCloseParen = 18,
 };
 
+// The precedence level at which an operator joins two operands, loosest
+// first; 0 for operators that never join two operands ("not", parentheses).
+enum BinaryLevel : unsigned char {
+    NoBinaryLevel = 0, OrLevel = 1, AndLevel = 2, ComparisonLevel = 4, AdditiveLevel = 5,
+    ModuloLevel = 6, IntegerDivisionLevel = 7, MultiplicativeLevel = 8, PowerLevel = 10,
+};
+BinaryLevel binaryLevelOf(int operatorCode);
+
 struct CommandInfo {
     int code = 0;
     char symbol = 0;  // short form written by the file pre-pass, or 0

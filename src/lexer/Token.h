@@ -44,6 +44,7 @@ struct Token {
 
     // Resolved once when the token is made, so the hot paths need no lookups by text.
     int opCode = 0;                             // operator code of an operator token
+    unsigned char binaryLevel = 0;              // precedence level of a two-operand operator
     int commandCode = 0;                        // keyword code of a command token
     std::size_t nameHash = 0;                   // hash of a variable name
     const BuiltinFunction* builtin = nullptr;   // record of a built-in function token

@@ -257,6 +257,7 @@ void Tokenizer::cutTokens() {
             token.type = TokenType::Operator;
             token.text = s.substr(i, 2);
             token.opCode = getOperator(token.text).code;
+            token.binaryLevel = binaryLevelOf(token.opCode);
             addToken(std::move(token));
             i += 2;
             continue;
@@ -266,6 +267,7 @@ void Tokenizer::cutTokens() {
             if (isOperator(text)) {
                 token.type = TokenType::Operator;
                 token.opCode = getOperator(text).code;
+                token.binaryLevel = binaryLevelOf(token.opCode);
                 token.text = std::move(text);
                 addToken(std::move(token));
             } else if (c != ' ') {
@@ -320,6 +322,7 @@ void Tokenizer::cutTokens() {
         } else if (isOperator(word)) {
             token.type = TokenType::Operator;
             token.opCode = getOperator(word).code;
+            token.binaryLevel = binaryLevelOf(token.opCode);
         } else if (i < n && s[i] == '(') {
             token.type = TokenType::FuncOrArray;
         } else {
