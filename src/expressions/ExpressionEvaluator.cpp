@@ -69,63 +69,30 @@ bool isSimplePrimary(const Token& token) {
 
 // or-level -> and-level { "or" and-level }
 Value RecursiveExpressionEvaluator::parseOr() {
-    // Two common shapes pass the levels without any level acting but one:
-    // a lone literal or variable, and two of them joined by one operator,
-    // each followed by no operator. Read those directly; the result is the
-    // same as the full descent gives.
-    if (isSimplePrimary(*current_)) {
-        TokenPosition next = position_ + 1;
-        if (next == end_ || next->type != TokenType::Operator) return parsePrimary();
-        if (next->binaryLevel != NoBinaryLevel && next + 1 != end_ && isSimplePrimary(next[1]) &&
-            (next + 2 == end_ || next[2].type != TokenType::Operator))
-            return applySimpleBinary();
-    }
     checkStack();
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(OrLevel);
     Value left = parseAnd();
     if (current_->binaryLevel == OrLevel) continueOr(left);
     return left;
 }
 
-// primary operator primary, where neither neighbour holds another operator.
-Value RecursiveExpressionEvaluator::applySimpleBinary() {
+// A literal or variable at the start of a level takes no prefix ("not", a
+// sign, a parenthesis), so every level between here and the primary only
+// passes it on; what remains of their work is their operator loops, run in
+// the order the descent would return through them.
+Value RecursiveExpressionEvaluator::parseFromSimplePrimary(int outermostLevel) {
     Value left = parsePrimary();
-    const Token& op = *current_;
-    advance();
-    Value right = parsePrimary();
-    switch (op.binaryLevel) {
-    case OrLevel: return logicalOr(left, right);
-    case AndLevel: return logicalAnd(left, right);
-    case ComparisonLevel: {
-        bool result = false;
-        switch (op.opCode) {
-        case OpGreater: result = lessThan(right, left); break;
-        case OpGreaterEqual: result = lessThan(right, left) || equals(right, left); break;
-        case OpLess: result = lessThan(left, right); break;
-        case OpLessEqual: result = lessThan(left, right) || equals(left, right); break;
-        case OpEqual: result = equals(left, right); break;
-        default: result = !equals(left, right); break;
-        }
-        return Value(result);
-    }
-    case AdditiveLevel:
-        if (op.opCode == OpAdd) {
-            addTo(left, right);
-        } else {
-            subtractFrom(left, right);
-        }
-        break;
-    case ModuloLevel: moduloBy(left, right); break;
-    case IntegerDivisionLevel: integerDivideBy(left, right); break;
-    case MultiplicativeLevel:
-        if (op.opCode == OpMultiply) {
-            multiplyBy(left, right);
-        } else {
-            divideBy(left, right);
-        }
-        break;
-    default: raiseTo(left, right); break;
-    }
-    left.origin = nullptr;
+    if (current_->binaryLevel == NoBinaryLevel) return left;
+    if (current_->binaryLevel == PowerLevel) continuePower(left);
+    if (outermostLevel > MultiplicativeLevel) return left;
+    if (current_->binaryLevel == MultiplicativeLevel) continueMultiplicative(left);
+    if (current_->binaryLevel == IntegerDivisionLevel) continueIntegerDivision(left);
+    if (current_->binaryLevel == ModuloLevel) continueModulo(left);
+    if (current_->binaryLevel == AdditiveLevel) continueAdditive(left);
+    if (outermostLevel > ComparisonLevel) return left;
+    if (current_->binaryLevel == ComparisonLevel) compareWith(left);
+    if (current_->binaryLevel == AndLevel) continueAnd(left);
+    if (current_->binaryLevel == OrLevel) continueOr(left);
     return left;
 }
 
@@ -190,6 +157,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::compareWith(Value& left) {
 // additive-level -> modulo-level { ("+" | "-") modulo-level }
 Value RecursiveExpressionEvaluator::parseAdditive() {
     checkStack();
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(AdditiveLevel);
     Value left = parseModulo();
     if (current_->binaryLevel == AdditiveLevel) continueAdditive(left);
     return left;
@@ -265,6 +233,7 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueMultiplicative(Value&
 // unary-level -> [ "+" | "-" ] power-level; only one sign is read.
 Value RecursiveExpressionEvaluator::parseUnary() {
     checkStack();
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(PowerLevel);
     if (current_->isOperator(OpSubtract)) return negateUnary();
     if (current_->isOperator(OpAdd)) advance();
     return parsePower();

@@ -37,7 +37,7 @@ private:
     // operator loops and errors live in helpers, so deep nesting stays cheap
     // on the native stack.
     Value parseOr();
-    Value applySimpleBinary();
+    Value parseFromSimplePrimary(int outermostLevel);
     Value parseAnd();
     Value parseNot();
     Value parseComparison();

@@ -63,6 +63,14 @@ void Variable::assign(const Value& v) {
     }
 }
 
+void Variable::assign(Value&& v) {
+    if (v.type == declaredType) {
+        value() = std::move(v);
+    } else {
+        assign(static_cast<const Value&>(v));
+    }
+}
+
 void Variable::add(const Value& step) {
     Value& target = value();
     bool addable = declaredType == DataType::Integer || declaredType == DataType::Double ||

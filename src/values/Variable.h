@@ -44,6 +44,7 @@ public:
 
     // Stores a value under the declared-type conversion rules.
     void assign(const Value& v);
+    void assign(Value&& v);
     // Adds a loop step in place.
     void add(const Value& step);
 
