@@ -8,6 +8,10 @@ thread_local std::uintptr_t stackLimit = 0;
 
 const char* const stackOverflowMessage = "Exception thrown (stack overflow?): Error code C00000FD";
 
+std::uintptr_t getStackLimit() { return stackLimit; }
+
+void setStackLimit(std::uintptr_t limit) { stackLimit = limit; }
+
 void initStackLimit(std::size_t margin) {
     pthread_attr_t attr;
     if (pthread_getattr_np(pthread_self(), &attr) != 0) return;

@@ -17,6 +17,9 @@ extern thread_local std::uintptr_t stackLimit;
 
 // Sets the limit for the calling thread from its stack bounds, keeping margin bytes spare.
 void initStackLimit(std::size_t margin);
+// Reads or replaces the calling thread's limit (harnesses and tests use a tighter one).
+std::uintptr_t getStackLimit();
+void setStackLimit(std::uintptr_t limit);
 
 inline void checkStack() {
     auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));

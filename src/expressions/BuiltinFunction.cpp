@@ -25,12 +25,14 @@ Registry& registry() {
 }  // namespace
 
 BuiltinFunction::BuiltinFunction(const BuiltinFunction& other)
-    : name(other.name), id(other.id), handler(other.handler ? other.handler->clone() : nullptr) {}
+    : name(other.name), id(other.id), callForm(other.callForm),
+      handler(other.handler ? other.handler->clone() : nullptr) {}
 
 BuiltinFunction& BuiltinFunction::operator=(const BuiltinFunction& other) {
     if (handler.get() == other.handler.get()) return *this;
     name = other.name;
     id = other.id;
+    callForm = other.callForm;
     handler = other.handler ? other.handler->clone() : nullptr;
     return *this;
 }

@@ -13,13 +13,14 @@ class BuiltinFunction {
 public:
     BuiltinFunction() = default;
     BuiltinFunction(std::string name, FunctionId id, std::unique_ptr<FunctionHandler> handler)
-        : name(std::move(name)), id(id), handler(std::move(handler)) {}
+        : name(std::move(name)), id(id), callForm(callFormOf(id)), handler(std::move(handler)) {}
     BuiltinFunction(const BuiltinFunction& other);
     BuiltinFunction& operator=(const BuiltinFunction& other);
     virtual ~BuiltinFunction() = default;
 
     std::string name = "*UNDEFINED*";  // lower case
     FunctionId id = 0;
+    CallForm callForm = CallForm::SingleArgument;  // callFormOf(id), worked out once
     std::unique_ptr<FunctionHandler> handler;
 };
 

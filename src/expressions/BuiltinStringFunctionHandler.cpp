@@ -36,9 +36,12 @@ std::unique_ptr<FunctionHandler> BuiltinStringFunctionHandler::clone() const {
 void BuiltinStringFunctionHandler::evaluateWithArgument(Value& result, const Value& a) const {
     const char* name = nullptr;
     switch (id) {
-    case Str:
-        result = Value(toPrintedString(a));
+    case Str: {
+        std::string& out = result.makeString();
+        out.clear();
+        appendPrintedForm(out, a);
         return;
+    }
     case Space:
     case Tab: {
         name = builtinFunctionName(id).c_str();
@@ -49,7 +52,7 @@ void BuiltinStringFunctionHandler::evaluateWithArgument(Value& result, const Val
         int32_t n = countOf(a);
         if (n < 0)
             throw ValueError(InvalidArgument, formatMessage("Function [%s] expects a non-negative argument.", name));
-        result = Value(std::string(static_cast<size_t>(n), id == Space ? ' ' : '\t'));
+        result.makeString().assign(static_cast<size_t>(n), id == Space ? ' ' : '\t');
         return;
     }
     case LTrim: case RTrim: case Trim: case Len: case UCase: case LCase: case Val: case IsNumeric:
@@ -71,24 +74,28 @@ void BuiltinStringFunctionHandler::evaluateWithArgument(Value& result, const Val
             while (first < last && isBlank(s[first])) ++first;
         if (id != LTrim)
             while (last > first && isBlank(s[last - 1])) --last;
-        result = Value(s.substr(first, last - first));
+        result.makeString().assign(s, first, last - first);
         return;
     }
     case Len:
-        result = Value(static_cast<int32_t>(s.size()));
+        result.makeInteger(static_cast<int32_t>(s.size()));
         return;
     case UCase:
     case LCase: {
-        std::string out = s;
-        for (char& c : out) c = id == UCase ? toUpperChar(c) : toLowerChar(c);
-        result = Value(std::move(out));
+        std::string& out = result.makeString();
+        out.assign(s);
+        if (id == UCase) {
+            for (char& c : out) c = toUpperChar(c);
+        } else {
+            for (char& c : out) c = toLowerChar(c);
+        }
         return;
     }
     case Val:
-        result = Value(parseDouble(s));
+        result.makeDouble(parseDouble(s));
         return;
     case IsNumeric:
-        result = Value(readsAsDouble(s));
+        result.makeBoolean(readsAsDouble(s));
         return;
     default:
         throw Error(UnexpectedError);
@@ -110,7 +117,7 @@ void BuiltinStringFunctionHandler::evaluateWithArguments(Value& result,
         if (args[1].type != DataType::String)
             invalidArgument("function [%s]: 2nd argument expected to be a string", id);
         size_t at = s.find(args[1].stringValue);
-        result = Value(at == std::string::npos ? int32_t(-1) : static_cast<int32_t>(at));
+        result.makeInteger(at == std::string::npos ? -1 : static_cast<int32_t>(at));
         return;
     }
 
@@ -120,16 +127,16 @@ void BuiltinStringFunctionHandler::evaluateWithArguments(Value& result,
     size_t n = static_cast<size_t>(second);
 
     if (id == Left) {
-        result = Value(s.substr(0, std::min(n, length)));
+        result.makeString().assign(s, 0, std::min(n, length));
     } else if (id == Right) {
         size_t count = std::min(n, length);
-        result = Value(s.substr(length - count));
+        result.makeString().assign(s, length - count, count);
     } else {
         size_t p = std::min(n, length);
         if (!isNumber(args[2])) invalidArgument("function [%s]: 3rd argument expected to be a number", id);
         int32_t third = countOf(args[2]);
         if (third < 0) invalidArgument("function [%s]: 3rd argument is negative", id);
-        result = Value(s.substr(p, std::min(static_cast<size_t>(third), length - p)));
+        result.makeString().assign(s, p, std::min(static_cast<size_t>(third), length - p));
     }
 }
 

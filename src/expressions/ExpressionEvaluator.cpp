@@ -317,7 +317,7 @@ TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseBuiltinCall() {
     const FunctionHandler& handler = *function.handler;
     advance();
     Value result;
-    CallForm form = callFormOf(function.id);
+    CallForm form = function.callForm;
     if (form == CallForm::NoArgument) {
         handler.evaluateWithoutArguments(result);
         return result;

@@ -17,6 +17,8 @@ enum class CallForm { NoArgument, SingleArgument, ArgumentList };
 // pi and random take no parentheses; ids 26-28 and 40 up take a list.
 CallForm callFormOf(FunctionId id);
 
+// The evaluate operations write their result in place; result is never one
+// of the arguments.
 class FunctionHandler {
 public:
     virtual ~FunctionHandler() = default;

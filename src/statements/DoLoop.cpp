@@ -49,17 +49,18 @@ bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
 // Scans from inside the body to the matching LOOP keyword and stops on it.
 static void scanToLoopKeyword(ProgramExecutor& executor) {
     int depth = 1;
-    while (true) {
-        const Token& token = executor.currentToken();
-        if (token.type == TokenType::EndOfProgram)
-            throw SyntaxError(SyntaxErrorCode, "'DO' without matching 'LOOP'.");
-        if (isDoKeyword(token)) {
+    TokenPosition p = executor.position();
+    const TokenPosition end = executor.endPosition();
+    for (; p != end && p->type != TokenType::EndOfProgram; ++p) {
+        if (isDoKeyword(*p)) {
             ++depth;
-        } else if (isLoopKeyword(token)) {
-            if (--depth < 1) return;
+        } else if (isLoopKeyword(*p)) {
+            if (--depth < 1) break;
         }
-        executor.advance();
     }
+    executor.seek(p);
+    if (executor.currentToken().type == TokenType::EndOfProgram)
+        throw SyntaxError(SyntaxErrorCode, "'DO' without matching 'LOOP'.");
 }
 
 void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {

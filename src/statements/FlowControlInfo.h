@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,39 @@ public:
     virtual ~FlowControlInfo() = default;
 
     // Records are made and dropped for every block and call; their memory
-    // is recycled instead of going back to the general heap each time.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* pointer, std::size_t size);
+    // is recycled through a free list per size class instead of going back
+    // to the general heap each time.
+    static void* operator new(std::size_t size) {
+        if (size == 0 || size > granule * sizeClasses) return allocateUnpooled(size);
+        FreeBlock*& head = freeBlocks[sizeClassOf(size)];
+        if (!head) return allocateBlock(size);
+        FreeBlock* block = head;
+        head = block->next;
+        return block;
+    }
+    static void operator delete(void* pointer, std::size_t size) {
+        if (!pointer) return;
+        if (size == 0 || size > granule * sizeClasses) {
+            releaseUnpooled(pointer);
+            return;
+        }
+        FreeBlock*& head = freeBlocks[sizeClassOf(size)];
+        head = new (pointer) FreeBlock{head};
+    }
 
     FlowKind kind;
+
+private:
+    struct FreeBlock {
+        FreeBlock* next;
+    };
+    static constexpr std::size_t granule = 16;
+    static constexpr std::size_t sizeClasses = 16;  // records up to 256 bytes
+    static std::size_t sizeClassOf(std::size_t size) { return (size + granule - 1) / granule - 1; }
+    static void* allocateBlock(std::size_t size);
+    static void* allocateUnpooled(std::size_t size);
+    static void releaseUnpooled(void* pointer);
+    static FreeBlock* freeBlocks[sizeClasses];
 };
 
 class IfFlowControlInfo : public FlowControlInfo {

@@ -19,6 +19,11 @@ ForFlowControlInfo* topFor(ProgramExecutor& executor) {
 
 bool ProgramExecutor::isLoopFinished(const ForFlowControlInfo& record) {
     const Value& value = record.variable->value();
+    if (value.type == DataType::Integer && record.limit.type == DataType::Integer &&
+        record.step.type == DataType::Integer) {
+        return record.step.intValue < 0 ? value.intValue < record.limit.intValue
+                                        : value.intValue > record.limit.intValue;
+    }
     if (lessThanZero(record.step)) return lessThan(value, record.limit);
     return !lessThan(value, record.limit) && !equals(value, record.limit);
 }
@@ -89,17 +94,18 @@ void ProgramExecutor::executeNext() {
 // From inside a loop body to the first token after its NEXT line.
 void ProgramExecutor::skipPastNext(const std::string& variableName) {
     int depth = 1;
-    while (true) {
-        const Token& token = *currentToken_;
-        if (token.type == TokenType::EndOfProgram)
-            throw SyntaxError(token, SyntaxErrorCode, "'FOR' without matching 'NEXT'.");
-        if (token.isCommand(CmdFor)) {
+    TokenPosition p = position_;
+    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
+        if (p->type != TokenType::Command) continue;
+        if (p->commandCode == CmdFor) {
             ++depth;
-        } else if (token.isCommand(CmdNext)) {
+        } else if (p->commandCode == CmdNext) {
             if (--depth < 1) break;
         }
-        advance();
     }
+    seek(p);
+    if (currentToken_->type == TokenType::EndOfProgram)
+        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'FOR' without matching 'NEXT'.");
     advance();
     if (currentToken_->type == TokenType::Variable) {
         if (currentToken_->text != variableName) syntaxError("'NEXT' without previous matching 'FOR'.");

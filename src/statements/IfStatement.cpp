@@ -76,39 +76,37 @@ void ProgramExecutor::executeEndIf() {
 // Stops on the ELSEIF, ELSE or END IF that continues the current IF.
 void ProgramExecutor::skipToNextBranch() {
     int depth = 1;
-    while (true) {
-        const Token& token = *currentToken_;
-        if (token.type == TokenType::EndOfProgram)
-            throw SyntaxError(token, SyntaxErrorCode, "'IF' without matching 'END IF'.");
-        if (token.type == TokenType::Command) {
-            if (token.commandCode == CmdIf) {
-                ++depth;
-            } else if (token.commandCode == CmdElseIf || token.commandCode == CmdElse) {
-                if (depth <= 1) return;
-            } else if (token.commandCode == CmdEndIf) {
-                if (--depth < 1) return;
-            }
+    TokenPosition p = position_;
+    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
+        if (p->type != TokenType::Command) continue;
+        if (p->commandCode == CmdIf) {
+            ++depth;
+        } else if (p->commandCode == CmdElseIf || p->commandCode == CmdElse) {
+            if (depth <= 1) break;
+        } else if (p->commandCode == CmdEndIf) {
+            if (--depth < 1) break;
         }
-        advance();
     }
+    seek(p);
+    if (currentToken_->type == TokenType::EndOfProgram)
+        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
 }
 
 // Stops on the END IF of the current IF, passing over its other branches.
 void ProgramExecutor::skipToEndIf() {
     int depth = 1;
-    while (true) {
-        const Token& token = *currentToken_;
-        if (token.type == TokenType::EndOfProgram)
-            throw SyntaxError(token, SyntaxErrorCode, "'IF' without matching 'END IF'.");
-        if (token.type == TokenType::Command) {
-            if (token.commandCode == CmdIf) {
-                ++depth;
-            } else if (token.commandCode == CmdEndIf) {
-                if (--depth < 1) return;
-            }
+    TokenPosition p = position_;
+    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
+        if (p->type != TokenType::Command) continue;
+        if (p->commandCode == CmdIf) {
+            ++depth;
+        } else if (p->commandCode == CmdEndIf) {
+            if (--depth < 1) break;
         }
-        advance();
     }
+    seek(p);
+    if (currentToken_->type == TokenType::EndOfProgram)
+        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
 }
 
 }  // namespace tbasic

@@ -62,6 +62,8 @@ void defineUserFunction(TokenList definition) {
         parameter.name = toLower(trim(name));
         validateName(parameter.name);
         parameter.nameHash = hashName(parameter.name);
+        for (const Parameter& earlier : function->params)
+            if (earlier.name == parameter.name) function->distinctParameterNames = false;
         function->params.push_back(std::move(parameter));
         cursor.advance();
         if (cursor.current().isDelimiter(',')) {
@@ -147,7 +149,11 @@ Value callUserFunction(const UserFunction& function, std::vector<Value>& argumen
                              formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
                                            static_cast<int>(i), function.name.c_str(),
                                            dataTypeName(parameter.type).c_str()));
-        store.bindParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
+        if (function.distinctParameterNames) {
+            store.bindNewParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
+        } else {
+            store.bindParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
+        }
     }
     executor.seek(function.tokens.data() + function.bodyStart);
     executor.run();

@@ -28,6 +28,8 @@ public:
     TokenList tokens;  // from FUNCTION or SUB through END FUNCTION or END SUB
     DataType returnType = DataType::Undefined;  // Undefined for a SUB
     std::vector<Parameter> params;
+    // No two parameters share a name, so binding them needs no duplicate check.
+    bool distinctParameterNames = true;
     std::size_t bodyStart = 0;  // index of the first token after the header line
 };
 

@@ -75,6 +75,8 @@ bool toIntegerOperand(const Value& v, int32_t& out) {
 
 }  // namespace
 
+namespace detail {
+
 void addTo(Value& left, const Value& right) {
     if (left.type == DataType::Integer && right.type == DataType::Integer) {
         int32_t sum;
@@ -90,15 +92,18 @@ void addTo(Value& left, const Value& right) {
                [](double a, double b) { return a + b; });
 }
 
+
 void subtractFrom(Value& left, const Value& right) {
     arithmetic(left, right, "-", [](int64_t a, int64_t b) { return a - b; },
                [](double a, double b) { return a - b; });
 }
 
+
 void multiplyBy(Value& left, const Value& right) {
     arithmetic(left, right, "*", [](int64_t a, int64_t b) { return a * b; },
                [](double a, double b) { return a * b; });
 }
+
 
 void divideBy(Value& left, const Value& right) {
     if (isZeroDivisor(right)) throw ValueError(DivideByZero);
@@ -116,6 +121,7 @@ void divideBy(Value& left, const Value& right) {
     }
 }
 
+
 void moduloBy(Value& left, const Value& right) {
     if (isZeroDivisor(right)) throw ValueError(DivideByZero);
     int32_t l, r;
@@ -125,6 +131,7 @@ void moduloBy(Value& left, const Value& right) {
     setInt(left, static_cast<int32_t>(int64_t(l) % int64_t(r)));
 }
 
+
 void integerDivideBy(Value& left, const Value& right) {
     int32_t l, r;
     if (!toIntegerOperand(left, l)) binaryMismatchOperand("\\", left, right);
@@ -132,6 +139,7 @@ void integerDivideBy(Value& left, const Value& right) {
     if (r == 0) throw ValueError(DivideByZero);
     setInt(left, checkedInteger(int64_t(l) / int64_t(r)));
 }
+}  // namespace detail
 
 double powerBySquaring(double x, int32_t n) {
     double result = 1.0;
@@ -206,6 +214,8 @@ Value logicalOr(const Value& left, const Value& right) {
     return Value(left.boolValue || right.boolValue);
 }
 
+namespace detail {
+
 bool equals(const Value& left, const Value& right) {
     if (left.type != right.type) {
         if (!isNumeric(left) || !isNumeric(right)) return false;
@@ -219,6 +229,7 @@ bool equals(const Value& left, const Value& right) {
     default: return false;
     }
 }
+
 
 bool lessThan(const Value& left, const Value& right) {
     if (left.type != right.type) {
@@ -234,6 +245,7 @@ bool lessThan(const Value& left, const Value& right) {
     default: return false;
     }
 }
+}  // namespace detail
 
 namespace {
 
@@ -251,11 +263,15 @@ bool equalsZero(const Value& value) {
     zeroComparisonMismatch(value);
 }
 
+namespace detail {
+
 bool lessThanZero(const Value& value) {
     if (value.type == DataType::Integer) return value.intValue < 0;
     if (value.type == DataType::Double) return value.doubleValue < 0.0;
     zeroComparisonMismatch(value);
 }
+
+}  // namespace detail
 
 void addInteger(Value& value, int32_t n) {
     if (value.type == DataType::Integer) {

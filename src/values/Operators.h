@@ -1,5 +1,9 @@
 // The meaning of every operator on values. The two-operand arithmetic
 // operations update their left operand in place; the others return a result.
+//
+// The common cases (two integers, two doubles) are handled inline; anything
+// else, including every case that raises an error, goes to the general
+// implementation in the detail namespace, so errors are the same either way.
 #pragma once
 
 #include <cstdint>
@@ -8,12 +12,82 @@
 
 namespace tbasic {
 
+namespace detail {
 void addTo(Value& left, const Value& right);
 void subtractFrom(Value& left, const Value& right);
 void multiplyBy(Value& left, const Value& right);
 void divideBy(Value& left, const Value& right);
 void moduloBy(Value& left, const Value& right);
 void integerDivideBy(Value& left, const Value& right);
+bool equals(const Value& left, const Value& right);
+bool lessThan(const Value& left, const Value& right);
+}  // namespace detail
+
+inline bool bothIntegers(const Value& left, const Value& right) {
+    return left.type == DataType::Integer && right.type == DataType::Integer;
+}
+
+inline bool bothDoubles(const Value& left, const Value& right) {
+    return left.type == DataType::Double && right.type == DataType::Double;
+}
+
+inline void addTo(Value& left, const Value& right) {
+    int32_t sum;
+    if (bothIntegers(left, right) && !__builtin_add_overflow(left.intValue, right.intValue, &sum)) {
+        left.intValue = sum;
+    } else if (bothDoubles(left, right)) {
+        left.doubleValue += right.doubleValue;
+    } else {
+        detail::addTo(left, right);
+    }
+}
+
+inline void subtractFrom(Value& left, const Value& right) {
+    int32_t difference;
+    if (bothIntegers(left, right) && !__builtin_sub_overflow(left.intValue, right.intValue, &difference)) {
+        left.intValue = difference;
+    } else if (bothDoubles(left, right)) {
+        left.doubleValue -= right.doubleValue;
+    } else {
+        detail::subtractFrom(left, right);
+    }
+}
+
+inline void multiplyBy(Value& left, const Value& right) {
+    int32_t product;
+    if (bothIntegers(left, right) && !__builtin_mul_overflow(left.intValue, right.intValue, &product)) {
+        left.intValue = product;
+    } else if (bothDoubles(left, right)) {
+        left.doubleValue *= right.doubleValue;
+    } else {
+        detail::multiplyBy(left, right);
+    }
+}
+
+inline void divideBy(Value& left, const Value& right) { detail::divideBy(left, right); }
+
+// INT32_MIN by -1 is left to the general path, which raises Overflow for "\".
+inline bool isPlainIntegerDivision(const Value& left, const Value& right) {
+    return bothIntegers(left, right) && right.intValue != 0 &&
+           (right.intValue != -1 || left.intValue != INT32_MIN);
+}
+
+inline void moduloBy(Value& left, const Value& right) {
+    if (isPlainIntegerDivision(left, right)) {
+        left.intValue %= right.intValue;
+    } else {
+        detail::moduloBy(left, right);
+    }
+}
+
+inline void integerDivideBy(Value& left, const Value& right) {
+    if (isPlainIntegerDivision(left, right)) {
+        left.intValue /= right.intValue;
+    } else {
+        detail::integerDivideBy(left, right);
+    }
+}
+
 void raiseTo(Value& base, const Value& exponent);
 
 Value negate(const Value& operand);
@@ -21,11 +95,29 @@ Value logicalNot(const Value& operand);
 Value logicalAnd(const Value& left, const Value& right);
 Value logicalOr(const Value& left, const Value& right);
 
-bool equals(const Value& left, const Value& right);    // never raises
-bool lessThan(const Value& left, const Value& right);  // ValueError 13 across types
+// Never raises.
+inline bool equals(const Value& left, const Value& right) {
+    if (bothIntegers(left, right)) return left.intValue == right.intValue;
+    return detail::equals(left, right);
+}
+
+// ValueError 13 across types.
+inline bool lessThan(const Value& left, const Value& right) {
+    if (bothIntegers(left, right)) return left.intValue < right.intValue;
+    if (bothDoubles(left, right)) return left.doubleValue < right.doubleValue;
+    return detail::lessThan(left, right);
+}
 
 bool equalsZero(const Value& value);
+
+namespace detail {
 bool lessThanZero(const Value& value);
+}  // namespace detail
+
+inline bool lessThanZero(const Value& value) {
+    if (value.type == DataType::Integer) return value.intValue < 0;
+    return detail::lessThanZero(value);
+}
 void addInteger(Value& value, int32_t n);
 
 // Exponentiation by squaring of a double by a 32-bit integer.

@@ -54,6 +54,17 @@ public:
     // Stores an integer in an Integer value, or converted in a Double value.
     void setInteger(int32_t n);
 
+    // Turn this into a fresh value of one type, with no origin; they write
+    // in place, so a result reuses the storage it already has.
+    void makeBoolean(bool b) { reset(DataType::Boolean); boolValue = b; }
+    void makeInteger(int32_t i) { reset(DataType::Integer); intValue = i; }
+    void makeDouble(double d) { reset(DataType::Double); doubleValue = d; }
+    // Returns the string payload for the caller to fill.
+    std::string& makeString() {
+        reset(DataType::String);
+        return stringValue;
+    }
+
     DataType type = DataType::Undefined;
     // Only the payload named by type carries meaning.
     union {
@@ -65,6 +76,10 @@ public:
     Variable* origin = nullptr;  // the variable this value was just read from; not owned
 
 private:
+    void reset(DataType t) {
+        type = t;
+        origin = nullptr;
+    }
     void copyScalar(const Value& other) { std::memcpy(&doubleValue, &other.doubleValue, sizeof doubleValue); }
 };
 

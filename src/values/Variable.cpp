@@ -71,7 +71,7 @@ void Variable::assign(Value&& v) {
     }
 }
 
-void Variable::add(const Value& step) {
+void Variable::addGeneral(const Value& step) {
     Value& target = value();
     bool addable = declaredType == DataType::Integer || declaredType == DataType::Double ||
                    declaredType == DataType::String;

@@ -29,7 +29,7 @@ public:
     DataType declaredType = DataType::Undefined;
 };
 
-class Variable : public Operand {
+class Variable final : public Operand {
 public:
     Variable() = default;
     Variable(std::string name, DataType type);
@@ -46,11 +46,23 @@ public:
     void assign(const Value& v);
     void assign(Value&& v);
     // Adds a loop step in place.
-    void add(const Value& step);
+    void add(const Value& step) {
+        Value& target = value();
+        int32_t sum;
+        if (step.type == DataType::Integer && target.type == DataType::Integer &&
+            declaredType == DataType::Integer && !__builtin_add_overflow(target.intValue, step.intValue, &sum)) {
+            target.intValue = sum;
+        } else {
+            addGeneral(step);
+        }
+    }
 
     Value ownValue;
     bool isReference = false;
     Variable* referent = nullptr;  // not owned
+
+private:
+    void addGeneral(const Value& step);
 };
 
 }  // namespace tbasic

@@ -8,29 +8,22 @@ namespace tbasic {
 
 std::size_t hashName(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
-Variable* Scope::find(const NameRef& name) {
-    if (!index_.empty()) {
-        auto it = index_.find(name.name);
-        return it == index_.end() ? nullptr : it->second;
-    }
-    for (Entry& entry : entries_)
-        if (entry.hash == name.hash && entry.variable.name == name.name) return &entry.variable;
-    return nullptr;
+Variable* Scope::findIndexed(std::string_view name) {
+    auto it = index_.find(name);
+    return it == index_.end() ? nullptr : it->second;
 }
 
-Variable& Scope::insert(Variable variable, std::size_t hash) {
-    Entry& entry = entries_.emplace_back(Entry{hash, std::move(variable)});
-    if (entries_.size() == indexThreshold) {
-        for (Entry& e : entries_) index_.emplace(e.variable.name, &e.variable);
-    } else if (entries_.size() > indexThreshold) {
+Variable& Scope::add(const std::string& name, std::size_t hash) {
+    if (size_ == entries_.size()) entries_.push_back(std::make_unique<Entry>());
+    Entry& entry = *entries_[size_++];
+    entry.hash = hash;
+    entry.variable.name = name;
+    if (size_ == indexThreshold) {
+        for (std::size_t i = 0; i < size_; ++i) index_.emplace(entries_[i]->variable.name, &entries_[i]->variable);
+    } else if (size_ > indexThreshold) {
         index_.emplace(entry.variable.name, &entry.variable);
     }
     return entry.variable;
-}
-
-void Scope::clear() {
-    index_.clear();
-    entries_.clear();
 }
 
 std::uint64_t VariableStore::nextGeneration() {
@@ -46,53 +39,24 @@ VariableStore& variableStore() { return theStore; }
 
 void VariableStore::pushFrame() {
     generation_ = nextGeneration();
-    if (openFrames_ == frames_.size()) frames_.emplace_back();
-    current_ = &frames_[openFrames_++];
+    if (openFrames_ == frames_.size()) frames_.push_back(std::make_unique<CallFrame>());
+    current_ = frames_[openFrames_++].get();
 }
 
 void VariableStore::popFrame() {
     if (openFrames_ == 0) return;
     generation_ = nextGeneration();
-    CallFrame& frame = frames_[openFrames_ - 1];
-    for (std::size_t i = 0; i < frame.openScopes; ++i) frame.scopes[i]->clear();
+    CallFrame& frame = *current_;
+    for (std::size_t i = 0; i < frame.usedScopes; ++i) frame.scopes[i]->clear();
+    frame.usedScopes = 0;
     frame.openScopes = 0;
     --openFrames_;
-    current_ = openFrames_ ? &frames_[openFrames_ - 1] : nullptr;
+    current_ = openFrames_ ? frames_[openFrames_ - 1].get() : nullptr;
 }
 
-void VariableStore::pushScope() {
-    CallFrame* frame = current();
-    if (!frame) return;
-    if (frame->openScopes == frame->scopes.size()) frame->scopes.push_back(std::make_unique<Scope>());
-    ++frame->openScopes;
-}
-
-void VariableStore::popScope() {
-    CallFrame* frame = current();
-    if (!frame || frame->openScopes == 0) return;
-    Scope& scope = *frame->scopes[--frame->openScopes];
-    if (!scope.empty()) {
-        generation_ = nextGeneration();
-        scope.clear();
-    }
-}
-
-void VariableStore::clearScope() {
-    CallFrame* frame = current();
-    if (!frame || frame->openScopes == 0) return;
-    Scope& scope = *frame->scopes[frame->openScopes - 1];
-    if (!scope.empty()) {
-        generation_ = nextGeneration();
-        scope.clear();
-    }
-}
-
-Variable* VariableStore::find(const NameRef& name) {
-    CallFrame* frame = current();
-    if (!frame) return nullptr;
-    for (std::size_t i = frame->openScopes; i-- > 0;)
-        if (Variable* v = frame->scopes[i]->find(name)) return v;
-    return nullptr;
+void VariableStore::dropInnermostScope(CallFrame& frame) {
+    generation_ = nextGeneration();
+    frame.scopes[--frame.usedScopes]->clear();
 }
 
 bool VariableStore::isDeclared(std::string_view name) const {
@@ -107,27 +71,57 @@ Variable& VariableStore::lookup(std::string_view name, std::size_t hash) {
     throw SyntaxError(UndefinedVariable, formatMessage("Undefined variable [%s].", text.c_str()));
 }
 
-void VariableStore::declare(const Variable& variable) { declare(variable, hashName(variable.name)); }
+void VariableStore::throwIfDeclared(const std::string& name, std::size_t hash) {
+    if (find(NameRef{name, hash}))
+        throw SyntaxError(DuplicateDefinition, formatMessage("Variable [%s] already defined.", name.c_str()));
+}
 
-void VariableStore::declare(Variable variable, std::size_t hash) {
-    if (find(NameRef{variable.name, hash}))
-        throw SyntaxError(DuplicateDefinition,
-                          formatMessage("Variable [%s] already defined.", variable.name.c_str()));
+Variable& VariableStore::addSlot(const std::string& name, std::size_t hash) {
     CallFrame* frame = current();
     if (!frame || frame->openScopes == 0) throw Error(UnexpectedError);
-    frame->scopes[frame->openScopes - 1]->insert(std::move(variable), hash);
+    const std::size_t depth = frame->openScopes - 1;
+    Scope* scope = frame->innermostUsed();
+    if (!scope || scope->depth != depth) {
+        if (frame->usedScopes == frame->scopes.size()) frame->scopes.push_back(std::make_unique<Scope>());
+        scope = frame->scopes[frame->usedScopes++].get();
+        scope->depth = depth;
+    }
+    return scope->add(name, hash);
+}
+
+void VariableStore::declare(const Variable& variable) {
+    const std::size_t hash = hashName(variable.name);
+    throwIfDeclared(variable.name, hash);
+    Variable& slot = addSlot(variable.name, hash);
+    slot.declaredType = variable.declaredType;
+    slot.ownValue = variable.ownValue;
+    slot.isReference = variable.isReference;
+    slot.referent = variable.referent;
 }
 
 void VariableStore::bindParameter(const std::string& name, std::size_t hash, const Value& argument,
                                   bool byRef) {
+    throwIfDeclared(name, hash);
+    bindNewParameter(name, hash, argument, byRef);
+}
+
+void VariableStore::bindNewParameter(const std::string& name, std::size_t hash, const Value& argument,
+                                     bool byRef) {
+    Variable& slot = addSlot(name, hash);
     if (byRef && argument.origin) {
         Variable* target = argument.origin;
         if (target->isReference) target = target->referent;
-        declare(Variable(name, *target), hash);
+        slot.declaredType = target->declaredType;
+        slot.ownValue.type = DataType::Undefined;
+        slot.ownValue.origin = nullptr;
+        slot.isReference = true;
+        slot.referent = target;
     } else {
-        Variable variable(name, argument);
-        variable.ownValue.origin = nullptr;
-        declare(std::move(variable), hash);
+        slot.declaredType = argument.type;
+        slot.ownValue = argument;
+        slot.ownValue.origin = nullptr;
+        slot.isReference = false;
+        slot.referent = nullptr;
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,14 +24,28 @@ struct NameRef {
     std::size_t hash;
 };
 
-// Owns its variables. They live in a deque, which never moves an element
-// once added; small scopes are searched by hash, large ones get an index.
+// Owns its variables. Each slot is allocated once and never moves; slots
+// are kept when the scope is emptied so the next declarations reuse them.
+// Small scopes are searched by hash, large ones get an index.
 class Scope {
 public:
-    Variable* find(const NameRef& name);
-    Variable& insert(Variable variable, std::size_t hash);
-    void clear();
-    bool empty() const { return entries_.empty(); }
+    Variable* find(const NameRef& name) {
+        if (!index_.empty()) return findIndexed(name.name);
+        for (std::size_t i = 0; i < size_; ++i) {
+            Entry& entry = *entries_[i];
+            if (entry.hash == name.hash && entry.variable.name == name.name) return &entry.variable;
+        }
+        return nullptr;
+    }
+    // A slot for a new variable, named; the caller fills every other field.
+    Variable& add(const std::string& name, std::size_t hash);
+    void clear() {
+        if (!index_.empty()) index_.clear();
+        size_ = 0;
+    }
+    bool empty() const { return size_ == 0; }
+
+    std::size_t depth = 0;  // the block depth, within its frame, that it belongs to
 
 private:
     struct Entry {
@@ -41,24 +54,47 @@ private:
     };
     static constexpr std::size_t indexThreshold = 16;
 
-    std::deque<Entry> entries_;
+    Variable* findIndexed(std::string_view name);
+
+    std::vector<std::unique_ptr<Entry>> entries_;  // the first size_ hold variables, the rest are spare
+    std::size_t size_ = 0;
     std::unordered_map<std::string_view, Variable*, std::hash<std::string_view>> index_;
 };
 
+// Blocks open and close far more often than they declare anything, so a
+// block's scope takes storage only when a variable is declared in it: the
+// frame keeps the scopes that hold variables, innermost last, each tagged
+// with the block depth it belongs to.
 class CallFrame {
 public:
-    // Scopes are kept after they close so a loop or call can reuse their storage.
+    // Scopes are kept after they empty so a loop or call can reuse their storage.
     std::vector<std::unique_ptr<Scope>> scopes;
-    std::size_t openScopes = 0;
+    std::size_t usedScopes = 0;  // the scopes holding variables
+    std::size_t openScopes = 0;  // the block depth
+
+    Scope* innermostUsed() { return usedScopes ? scopes[usedScopes - 1].get() : nullptr; }
 };
 
 class VariableStore {
 public:
     void pushFrame();
     void popFrame();
-    void pushScope();
-    void popScope();
-    void clearScope();
+    void pushScope() {
+        if (current_) ++current_->openScopes;
+    }
+    // Closing a block that declared nothing only lowers the depth.
+    void popScope() {
+        CallFrame* frame = current_;
+        if (!frame || frame->openScopes == 0) return;
+        --frame->openScopes;
+        if (innermostScopeAt(*frame, frame->openScopes)) dropInnermostScope(*frame);
+    }
+    // Empties the innermost block's variables, for the next pass of a loop.
+    void clearScope() {
+        CallFrame* frame = current_;
+        if (!frame || frame->openScopes == 0) return;
+        if (innermostScopeAt(*frame, frame->openScopes - 1)) dropInnermostScope(*frame);
+    }
 
     bool isDeclared(std::string_view name) const;
     Variable& lookup(std::string_view name);
@@ -78,21 +114,39 @@ public:
 
     // Binds a parameter in the current frame: a BYREF parameter given a
     // variable becomes a reference to the variable that holds the value.
+    // The name must be valid (definitions check it); a name already declared
+    // in the frame fails as a duplicate definition.
     void bindParameter(const std::string& name, std::size_t hash, const Value& argument, bool byRef);
     void bindParameter(const std::string& name, const Value& argument, bool byRef) {
         bindParameter(name, hashName(name), argument, byRef);
     }
+    // The same for a name known not to be declared in the frame yet (the
+    // parameters of a definition whose parameter names are all distinct).
+    void bindNewParameter(const std::string& name, std::size_t hash, const Value& argument, bool byRef);
 
     std::size_t frameCount() const { return openFrames_; }
 
 private:
     CallFrame* current() { return current_; }
     const CallFrame* current() const { return current_; }
-    Variable* find(const NameRef& name);
-    void declare(Variable variable, std::size_t hash);
+    Variable* find(const NameRef& name) {
+        CallFrame* frame = current();
+        if (!frame) return nullptr;
+        for (std::size_t i = frame->usedScopes; i-- > 0;)
+            if (Variable* v = frame->scopes[i]->find(name)) return v;
+        return nullptr;
+    }
+    static bool innermostScopeAt(CallFrame& frame, std::size_t depth) {
+        Scope* scope = frame.innermostUsed();
+        return scope && scope->depth == depth;
+    }
+    void dropInnermostScope(CallFrame& frame);
+    // The slot for a new variable in the innermost open block's scope.
+    Variable& addSlot(const std::string& name, std::size_t hash);
+    void throwIfDeclared(const std::string& name, std::size_t hash);
 
     // Frames are kept after they close so calls reuse their storage.
-    std::deque<CallFrame> frames_;
+    std::vector<std::unique_ptr<CallFrame>> frames_;
     std::size_t openFrames_ = 0;
     CallFrame* current_ = nullptr;  // the last open frame
     // Changes whenever a found name could change; drawn from one counter for

@@ -20,6 +20,7 @@
 #include "expressions/FunctionHandler.h"
 #include "lexer/Keywords.h"
 #include "values/Value.h"
+#include "values/Variable.h"
 
 namespace tbasic {
 namespace {
@@ -153,6 +154,7 @@ TEST(BuiltinRegistryTest, AllFortyThreeWithIdsHandlersAndCallForms) {
         EXPECT_EQ(function.id, row.id);
         EXPECT_EQ(builtinFunctionName(row.id), row.name);
         EXPECT_EQ(callFormOf(row.id), row.form);
+        EXPECT_EQ(function.callForm, row.form);
         ASSERT_NE(function.handler, nullptr);
         const FunctionHandler* handler = function.handler.get();
         switch (row.family) {
@@ -261,6 +263,56 @@ TEST(FunctionHandlerTest, BaseOperationsAndForeignIdsRaiseError1) {
         BuiltinStringFunctionHandler(4).evaluateWithArgument(r, Value("a"));
         return r;
     }), "Error 1");
+}
+
+// Handlers write their result in place: whatever the result held before
+// (another type, a longer string, an origin) must not show through.
+TEST(FunctionHandlerTest, ResultsOverwriteWhatTheResultHeld) {
+    Variable holder("holder", Value("previous contents, long enough to live on the heap"));
+    const auto used = [&] {
+        Value result = holder.value();
+        result.origin = &holder;
+        return result;
+    };
+    const struct {
+        const char* name;
+        std::vector<Value> arguments;
+        const char* expected;
+    } rows[] = {
+        {"str", {I(42)}, "string:42"},
+        {"str", {D(0.5)}, "string:0.5"},
+        {"space", {I(2)}, "string:  "},
+        {"trim", {S("  ab ")}, "string:ab"},
+        {"ucase", {S("aB1")}, "string:AB1"},
+        {"lcase", {S("aB1")}, "string:ab1"},
+        {"len", {S("abc")}, "integer:3"},
+        {"val", {S("2.5")}, "double:2.5"},
+        {"isNumeric", {S("x")}, "boolean:False"},
+        {"sqrt", {D(9.0)}, "double:3"},
+        {"sign", {D(-2.0)}, "integer:-1"},
+        {"int", {D(2.7)}, "integer:2"},
+        {"left", {S("abcdef"), I(2)}, "string:ab"},
+        {"right", {S("abcdef"), I(2)}, "string:ef"},
+        {"mid", {S("abcdef"), I(1), I(3)}, "string:bcd"},
+        {"mid", {S("abcdef"), I(9), I(3)}, "string:"},
+        {"instr", {S("abcdef"), S("cd")}, "integer:2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Value result = used();
+        const FunctionHandler& handler = handlerOf(row.name);
+        if (callFormOf(findBuiltinFunction(row.name).id) == CallForm::ArgumentList) {
+            handler.evaluateWithArguments(result, row.arguments);
+        } else {
+            handler.evaluateWithArgument(result, row.arguments[0]);
+        }
+        EXPECT_EQ(show(result), row.expected);
+        EXPECT_EQ(result.origin, nullptr);
+    }
+    Value result = used();
+    handlerOf("pi").evaluateWithoutArguments(result);
+    EXPECT_EQ(result.type, DataType::Double);
+    EXPECT_EQ(result.origin, nullptr);
 }
 
 TEST(MathFunctionTest, ValuesTypesAndDomainEdges) {

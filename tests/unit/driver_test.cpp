@@ -11,10 +11,10 @@ namespace {
 // Runs body with only `room` bytes of native stack left to the guard.
 template <typename Body>
 auto withLittleStack(std::size_t room, Body body) {
-    std::uintptr_t saved = stackLimit;
-    stackLimit = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)) - room;
+    std::uintptr_t saved = getStackLimit();
+    setStackLimit(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)) - room);
     auto result = body();
-    stackLimit = saved;
+    setStackLimit(saved);
     return result;
 }
 

@@ -341,6 +341,78 @@ TEST_F(VariableStoreTest, VariablesKeepTheirAddresses) {
     EXPECT_EQ(&store.lookup("first"), first);
 }
 
+// Scopes keep their slots (and, when large, their index) for reuse; a reused
+// slot must carry nothing of the variable that held it before.
+TEST_F(VariableStoreTest, ReusedSlotsStartAfresh) {
+    store.pushFrame();
+    store.pushScope();
+    store.pushScope();
+    for (int pass = 0; pass < 3; ++pass) {
+        const std::string prefix = pass % 2 ? "odd" : "even";
+        const int count = 10 + 8 * pass;  // crosses the size at which a scope is indexed
+        for (int i = 0; i < count; ++i) {
+            declare(prefix + std::to_string(i), i % 2 ? DataType::String : DataType::Integer);
+            if (i == 0) store.lookup(prefix + "0").assign(Value(int32_t{pass}));
+        }
+        EXPECT_EQ(read(prefix + "0"), "integer:" + std::to_string(pass));
+        EXPECT_EQ(read(prefix + "1"), "string:");
+        EXPECT_EQ(read(prefix + std::to_string(count - 1)), "string:");
+        EXPECT_EQ(read(prefix + std::to_string(count)), "SyntaxError 11: Undefined variable [" + prefix +
+                                                            std::to_string(count) + "].");
+        const std::string other = pass % 2 ? "even0" : "odd0";
+        EXPECT_EQ(read(other), "SyntaxError 11: Undefined variable [" + other + "].");
+        store.clearScope();
+    }
+    // A by-reference parameter in a slot that held a value variable, and the reverse.
+    declare("x", DataType::Double);
+    store.lookup("x").assign(Value(1.5));
+    const Value toX = readWithOrigin("x");
+    store.pushScope();
+    store.bindParameter("r", toX, true);
+    store.clearScope();
+    store.bindParameter("r", Value("text"), true);
+    Variable& r = store.lookup("r");
+    EXPECT_FALSE(r.isReference);
+    EXPECT_EQ(r.referent, nullptr);
+    EXPECT_EQ(r.value().origin, nullptr);
+    EXPECT_EQ(show(r.value()), "string:text");
+    store.clearScope();
+    store.bindParameter("r", toX, true);
+    ASSERT_TRUE(store.lookup("r").isReference);
+    EXPECT_EQ(store.lookup("r").ownValue.type, DataType::Undefined);
+    EXPECT_EQ(read("r"), "double:1.5");
+}
+
+// Blocks that declare nothing take no storage; closing or clearing one must
+// leave the variables of the enclosing blocks alone.
+TEST_F(VariableStoreTest, EmptyBlocksLeaveOuterVariablesAlone) {
+    store.pushFrame();
+    store.pushScope();
+    declare("outer", DataType::Integer);
+    store.pushScope();
+    store.pushScope();
+    declare("middle", DataType::Integer);
+    store.pushScope();
+    store.clearScope();  // the innermost block holds nothing
+    EXPECT_EQ(read("middle"), "integer:0");
+    store.popScope();
+    EXPECT_EQ(read("middle"), "integer:0");
+    store.clearScope();
+    EXPECT_EQ(read("middle"), "SyntaxError 11: Undefined variable [middle].");
+    store.popScope();
+    store.clearScope();  // the block between holds nothing
+    EXPECT_EQ(read("outer"), "integer:0");
+    store.popScope();
+    EXPECT_EQ(read("outer"), "integer:0");
+    store.popScope();
+    EXPECT_EQ(read("outer"), "SyntaxError 11: Undefined variable [outer].");
+    // Closing more blocks than are open changes nothing.
+    store.popScope();
+    store.pushScope();
+    declare("again", DataType::Integer);
+    EXPECT_EQ(read("again"), "integer:0");
+}
+
 TEST_F(VariableStoreTest, ByValueParametersAreCopies) {
     store.pushFrame();
     store.pushScope();
