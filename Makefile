@@ -44,4 +44,4 @@ bench: build
 	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --size large
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

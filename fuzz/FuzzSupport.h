@@ -90,8 +90,9 @@ private:
 
 template <typename Body>
 void runOnLargeStack(Body& body) {
-    static LargeStackRunner runner;
-    runner.run(body);
+    // Never destroyed: the worker waits on the runner until the process ends.
+    static LargeStackRunner* runner = new LargeStackRunner;
+    runner->run(body);
 }
 
 }  // namespace tbasic::fuzz

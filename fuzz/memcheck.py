@@ -5,7 +5,7 @@ access, use of uninitialised memory, or memory definitely or indirectly
 lost. Memory still reachable at exit is fine: an error ends the run and
 leaves the open frames to the process exit.
 
-Usage: memcheck.py [--hostile] [--jobs N] [--filter TEXT] TBASIC
+Usage: memcheck.py [--hostile] [--jobs N] [--filter TEXT] [--skip TEXT] TBASIC
 
 TBASIC should be a build without sanitizers (make build gives one)."""
 import argparse
@@ -87,15 +87,20 @@ def main():
     parser.add_argument("--hostile", action="store_true", help="also run the generated hostile cases")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--filter", default="", help="only tests whose name contains this text")
+    parser.add_argument("--skip", action="append", default=[],
+                        help="leave out tests whose name contains this text (repeatable)")
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
 
     programs = sorted(glob.glob(os.path.join(ROOT, "tests", "programs", "**", "*.bas"), recursive=True))
-    jobs = [(check_program, p) for p in programs if args.filter in p]
+    def wanted(name):
+        return args.filter in name and not any(skip in name for skip in args.skip)
+
+    jobs = [(check_program, p) for p in programs if wanted(os.path.relpath(p, ROOT))]
     if args.hostile:
         cases = subprocess.run([sys.executable, os.path.join(ROOT, "tests", "run_hostile_tests.py"), "--list"],
                                capture_output=True, text=True, check=True).stdout.split()
-        jobs += [(check_hostile, c) for c in cases if args.filter in c]
+        jobs += [(check_hostile, c) for c in cases if wanted(f"hostile/{c}")]
 
     failed = 0
     with tempfile.TemporaryDirectory(prefix="tbasic-memcheck-") as logs:

@@ -19,8 +19,9 @@ protected:
 
 class RecursiveExpressionEvaluator : public AbstractExpressionEvaluator {
 public:
-    // Evaluates the tokens from begin up to, not including, end.
-    RecursiveExpressionEvaluator(const TokenPosition& begin, const TokenPosition& end)
+    // Evaluates the tokens from begin up to, not including, end. The bounds
+    // are kept by value, so temporaries may be passed.
+    RecursiveExpressionEvaluator(TokenPosition begin, TokenPosition end)
         : begin_(begin), end_(end), position_(begin),
           current_(begin == end ? &endOfProgramToken : begin) {}
 
@@ -68,8 +69,8 @@ private:
     Value parseUserFunctionCall();
     void parseArguments(std::vector<Value>& arguments, const std::string& functionName);
 
-    const TokenPosition& begin_;
-    const TokenPosition& end_;
+    TokenPosition begin_;
+    TokenPosition end_;
     TokenPosition position_;
     const Token* current_;
 };

@@ -226,7 +226,7 @@ void Tokenizer::cutTokens() {
         Token token;
         if (c == ':' || c == '\n') {
             token.type = TokenType::Delimiter;
-            token.text = "\n";
+            token.text.assign(1, '\n');
             token.endsStatement = true;
             addToken(std::move(token));
             if (c == '\n') ++line_;

@@ -334,7 +334,7 @@ TEST_F(VariableStoreTest, VariablesKeepTheirAddresses) {
     store.pushScope();
     declare("first", DataType::Integer);
     Variable* first = &store.lookup("first");
-    for (int i = 0; i < 2000; ++i) declare("v" + std::to_string(i), DataType::Integer);
+    for (int i = 0; i < 2000; ++i) declare(std::string(1, 'v').append(std::to_string(i)), DataType::Integer);
     store.pushFrame();
     for (int i = 0; i < 50; ++i) store.pushScope();
     store.popFrame();
