@@ -22,7 +22,7 @@ public:
     // Evaluates the tokens from begin up to, not including, end. The bounds
     // are kept by value, so temporaries may be passed.
     RecursiveExpressionEvaluator(TokenPosition begin, TokenPosition end)
-        : begin_(begin), end_(end), position_(begin),
+        : end_(end), position_(begin),
           current_(begin == end ? &endOfProgramToken : begin) {}
 
     // The value of the whole range; leftover tokens are a syntax error.
@@ -69,7 +69,6 @@ private:
     Value parseUserFunctionCall();
     void parseArguments(std::vector<Value>& arguments, const std::string& functionName);
 
-    TokenPosition begin_;
     TokenPosition end_;
     TokenPosition position_;
     const Token* current_;

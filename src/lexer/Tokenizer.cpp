@@ -25,6 +25,15 @@ const char* const singleCharTokens = " +-^\\/*%=;(),<>[]";
 
 bool isAlnum(char c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
 
+// Copies the string literal that starts at the quote at i, both quotes
+// included (or to the end of the text); returns the position after it.
+size_t copyStringLiteral(const std::string& text, size_t i, std::string& out) {
+    size_t close = text.find('"', i + 1);
+    size_t end = close == std::string::npos ? text.size() : close + 1;
+    out.append(text, i, end - i);
+    return end;
+}
+
 std::string readWholeFile(const std::string& fileName) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
     if (!file) throw Error(FileOpenError, "Please make sure the input file exists.");
@@ -113,10 +122,7 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
     while (i < n) {
         char c = text[i];
         if (c == '"') {
-            size_t close = text.find('"', i + 1);
-            size_t end = close == std::string::npos ? n : close + 1;
-            out.append(text, i, end - i);
-            i = end;
+            i = copyStringLiteral(text, i, out);
             continue;
         }
         if (!isAsciiAlpha(c)) {
@@ -162,10 +168,7 @@ std::string Tokenizer::squeezeBlanks(const std::string& text) {
     while (i < n) {
         char c = text[i];
         if (c == '"') {
-            size_t close = text.find('"', i + 1);
-            size_t end = close == std::string::npos ? n : close + 1;
-            out.append(text, i, end - i);
-            i = end;
+            i = copyStringLiteral(text, i, out);
         } else if (inSet(c, squeezeDelimiters)) {
             while (!out.empty() && isBlank(out.back())) out.pop_back();
             out += c;

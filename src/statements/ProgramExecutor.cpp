@@ -49,8 +49,7 @@ std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
 }
 
 ProgramExecutor::ProgramExecutor(const TokenList& tokens)
-    : beginPosition_(tokens.data()),
-      endPosition_(tokens.data() + tokens.size()),
+    : endPosition_(tokens.data() + tokens.size()),
       currentToken_(tokens.empty() ? &endOfProgramToken : tokens.data()),
       position_(tokens.data()),
       variables_(variableStore()),

@@ -98,7 +98,6 @@ private:
 
     [[noreturn]] void syntaxError(const char* message);
 
-    TokenPosition beginPosition_;
     TokenPosition endPosition_;
     const Token* currentToken_;
     TokenPosition position_;

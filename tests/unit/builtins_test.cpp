@@ -2,6 +2,8 @@
 // called through their handlers.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -25,6 +27,8 @@
 namespace tbasic {
 namespace {
 
+using namespace testing_support;
+
 class Tables : public ::testing::Environment {
 public:
     void SetUp() override { initTables(); }
@@ -34,36 +38,6 @@ public:
 constexpr int32_t intMin = -2147483647 - 1;
 const double PI = std::atan(1.0) * 4.0;
 const double denormMin = std::numeric_limits<double>::denorm_min();
-
-std::string show(const Value& v) {
-    std::string out = dataTypeName(v.type) + ":";
-    if (v.type == DataType::Double) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.17g", v.doubleValue);
-        return out + buffer;
-    }
-    return out + toPrintedString(v);
-}
-
-std::string describe(const char* kind, const Error& e) {
-    std::string out = std::string(kind) + " " + std::to_string(e.code);
-    if (!e.message.empty()) out += ": " + e.message;
-    return out;
-}
-
-std::string outcome(const std::function<Value()>& f) {
-    try {
-        return show(f());
-    } catch (const ValueError& e) {
-        return describe("ValueError", e);
-    } catch (const OperandError& e) {
-        return describe("OperandError", e);
-    } catch (const SyntaxError& e) {
-        return describe("SyntaxError", e);
-    } catch (const Error& e) {
-        return describe("Error", e);
-    }
-}
 
 const FunctionHandler& handlerOf(const std::string& name) {
     const BuiltinFunction& function = findBuiltinFunction(name);

@@ -2,6 +2,8 @@
 // overflow, zero-divisor and type-mismatch rules.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -15,6 +17,8 @@
 
 namespace tbasic {
 namespace {
+
+using namespace testing_support;
 
 class Tables : public ::testing::Environment {
 public:
@@ -35,38 +39,6 @@ Value T(DataType t) { return Value(t); }
 const Value U = Value(DataType::Undefined);
 const Value date = Value(DataType::Date);
 const Value time = Value(DataType::Time);
-
-// "type:value", with doubles in full precision.
-std::string show(const Value& v) {
-    std::string out = dataTypeName(v.type) + ":";
-    if (v.type == DataType::Double) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.17g", v.doubleValue);
-        return out + buffer;
-    }
-    return out + toPrintedString(v);
-}
-
-std::string describe(const char* kind, const Error& e) {
-    std::string out = std::string(kind) + " " + std::to_string(e.code);
-    if (!e.message.empty()) out += ": " + e.message;
-    return out;
-}
-
-// The result as "type:value", or the error as "Class code: detail".
-std::string outcome(const std::function<Value()>& f) {
-    try {
-        return show(f());
-    } catch (const ValueError& e) {
-        return describe("ValueError", e);
-    } catch (const OperandError& e) {
-        return describe("OperandError", e);
-    } catch (const SyntaxError& e) {
-        return describe("SyntaxError", e);
-    } catch (const Error& e) {
-        return describe("Error", e);
-    }
-}
 
 struct BinaryCase {
     Value left;

@@ -2,6 +2,8 @@
 // frames and scopes.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -17,6 +19,8 @@
 namespace tbasic {
 namespace {
 
+using namespace testing_support;
+
 class Tables : public ::testing::Environment {
 public:
     void SetUp() override { initTables(); }
@@ -25,38 +29,6 @@ public:
 
 constexpr int32_t intMin = -2147483647 - 1;
 constexpr int32_t intMax = 2147483647;
-
-std::string show(const Value& v) {
-    std::string out = dataTypeName(v.type) + ":";
-    if (v.type == DataType::Double) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.17g", v.doubleValue);
-        return out + buffer;
-    }
-    return out + toPrintedString(v);
-}
-
-std::string describe(const char* kind, const Error& e) {
-    std::string out = std::string(kind) + " " + std::to_string(e.code);
-    if (!e.message.empty()) out += ": " + e.message;
-    return out;
-}
-
-// "ok", or the error as "Class code: detail".
-std::string failure(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ValueError& e) {
-        return describe("ValueError", e);
-    } catch (const OperandError& e) {
-        return describe("OperandError", e);
-    } catch (const SyntaxError& e) {
-        return describe("SyntaxError", e);
-    } catch (const Error& e) {
-        return describe("Error", e);
-    }
-    return "ok";
-}
 
 TEST(VariableNameTest, Validation) {
     const struct {
