@@ -27,7 +27,7 @@ public:
     // so copying a number never touches the string payload.
     Value(const Value& other) : type(other.type), origin(other.origin) {
         copyScalar(other);
-        if (other.type == DataType::String) stringValue = other.stringValue;
+        if (other.type == DataType::String) copyStringWithRoom(other.stringValue);
     }
     Value(Value&& other) noexcept : type(other.type), origin(other.origin) {
         copyScalar(other);
@@ -76,6 +76,15 @@ public:
     Variable* origin = nullptr;  // the variable this value was just read from; not owned
 
 private:
+    // A copied string is most often the left side of a concatenation (the
+    // value of s in s = s + t), so a long one gets room to grow in place.
+    void copyStringWithRoom(const std::string& from) {
+        if (from.size() > 15) {
+            std::size_t room = from.size() / 2 < 4096 ? from.size() / 2 : 4096;
+            stringValue.reserve(from.size() + room + 16);
+        }
+        stringValue.assign(from);
+    }
     void reset(DataType t) {
         type = t;
         origin = nullptr;
