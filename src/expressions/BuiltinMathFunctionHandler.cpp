@@ -17,27 +17,30 @@ const double degreeFactor = PI / 180.0;
 [[noreturn]] void domainError() { throw ValueError(IllegalMathCall); }
 
 // The inverse hyperbolics use the classic logarithm formulas where they are
-// accurate to the last digit, and elsewhere forms that neither cancel nor
-// overflow: the C library near the origin (and near 1 for acosh), and
-// log(2|x|) = log|x| + log 2 beyond 1e8, where the square root adds nothing.
+// accurate to the last digit. Near the origin (and near 1 for acosh) those
+// cancel, so log1p forms that keep every digit take over; beyond 1e8 the
+// square root adds nothing and x * x could overflow, so log(2|x|) is used.
 const double LN2 = std::log(2.0);
 constexpr double HUGE_ARGUMENT = 1e8;
 
 double inverseSinh(double x) {
     if (x < 0) return -inverseSinh(-x);
-    if (x < 0.5) return std::asinh(x);
+    if (x < 0.5) return std::log1p(x + x * x / (1.0 + std::sqrt(1.0 + x * x)));
     if (x > HUGE_ARGUMENT) return std::log(x) + LN2;
     return std::log(x + std::sqrt(x * x + 1.0));
 }
 
 double inverseCosh(double x) {  // x >= 1
-    if (x < 1.1) return std::acosh(x);
+    if (x < 1.1) {
+        const double t = x - 1.0;  // exact this close to 1
+        return std::log1p(t + std::sqrt(2.0 * t + t * t));
+    }
     if (x > HUGE_ARGUMENT) return std::log(x) + LN2;
     return std::log(x + std::sqrt(x * x - 1.0));
 }
 
 double inverseTanh(double x) {  // -1 < x < 1
-    if (x > -0.1 && x < 0.1) return std::atanh(x);
+    if (x > -0.1 && x < 0.1) return x < 0 ? -inverseTanh(-x) : 0.5 * std::log1p(2.0 * x / (1.0 - x));
     return 0.5 * std::log((1 + x) / (1 - x));
 }
 
