@@ -1,6 +1,6 @@
 " The Vim syntax file against editors/test/ (run by editors/test/run_editor_test.py
-" under vim -Es): every byte of every run listed in tricky.classes must have
-" the listed class, and every byte of the example programs the class that
+" under vim -Es): every byte of every run listed in tricky.classes and
+" vocabulary.classes must have the listed class, and every byte of the example programs the class that
 " examples.classes (the VS Code grammar's tokenization) gives it, plain bytes
 " included. ftdetect must have set the file type.
 
@@ -80,9 +80,11 @@ endfunction
 function! s:Run() abort
   let testdir = g:tbasic_repo . '/editors/test'
 
-  call s:OpenProgram(testdir . '/tricky.bas')
-  for entry in s:ReadExpectations(testdir . '/tricky.classes')
-    call s:CheckRun(entry)
+  for name in ['tricky', 'vocabulary']
+    call s:OpenProgram(testdir . '/' . name . '.bas')
+    for entry in s:ReadExpectations(testdir . '/' . name . '.classes')
+      call s:CheckRun(entry)
+    endfor
   endfor
 
   " The examples: listed runs, and every byte outside them must be plain.
