@@ -1,8 +1,9 @@
-" The Vim syntax file against editors/test/ (run by editors/test/run_editor_test.py
-" under vim -Es): every byte of every run listed in tricky.classes and
-" vocabulary.classes must have the listed class, and every byte of the example programs the class that
-" examples.classes (the VS Code grammar's tokenization) gives it, plain bytes
-" included. ftdetect must have set the file type.
+" The Vim syntax file against editors/test/ (run by
+" editors/test/run_editor_test.py under vim -Es): every byte of every run
+" listed in tricky.classes and vocabulary.classes must have the listed class,
+" and every byte of the example programs the class that examples.classes (the
+" VS Code grammar's tokenization) gives it, plain bytes included. ftdetect
+" must have set the file type.
 
 let s:class = {
       \ '': 'plain',
