@@ -5,9 +5,6 @@ message when that tool is missing (tools/install-editor-deps.sh installs it).
   run_editor_test.py vim SCRIPT.vim   Vim with editors/vim first in 'runtimepath'
                                       runs SCRIPT.vim under vim -Es
   run_editor_test.py node SCRIPT.js   node runs SCRIPT.js from editors/vscode
-  run_editor_test.py vsix OUT.vsix    packages the extension with @vscode/vsce
-                                      (as make vscode-extension does) and checks
-                                      what the package holds
 
 A Vim script finds the repository in g:tbasic_repo, a scratch folder in
 g:tbasic_work (with a stand-in tbasic-check first on $PATH) and writes its
@@ -18,7 +15,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import zipfile
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 INSTALL_HINT = "run tools/install-editor-deps.sh (or make test) to install it"
@@ -79,55 +75,18 @@ def run_vim(script):
         return 0 if result.returncode == 0 and os.path.exists(out) else 1
 
 
-EXTENSION = os.path.join(REPO, "editors", "vscode")
-
-# The packaged extension: what VS Code loads, and nothing of the tests or
-# the development packages.
-VSIX_MUST_HOLD = ["extension/package.json", "extension/extension.js", "extension/checkOutput.js",
-                  "extension/language-configuration.json", "extension/syntaxes/tbasic.tmLanguage.json",
-                  "extension/README.md"]
-VSIX_MUST_NOT_HOLD = ("extension/node_modules/", "extension/test/", "extension/package-lock.json")
-
-
-def find_node():
+def run_node(script):
     node = shutil.which("node") or shutil.which("nodejs")
     if not node:
-        fail("node is not installed; " + INSTALL_HINT)
-        return None
-    if not os.path.isdir(os.path.join(EXTENSION, "node_modules", "vscode-textmate")):
-        fail("editors/vscode/node_modules is missing; " + INSTALL_HINT)
-        return None
-    return node
-
-
-def run_node(script):
-    node = find_node()
-    if not node:
-        return 1
-    return subprocess.run([node, script], cwd=EXTENSION, stdin=subprocess.DEVNULL, timeout=300).returncode
-
-
-def run_vsix(out):
-    node = find_node()
-    if not node:
-        return 1
-    vsce = os.path.join(EXTENSION, "node_modules", "@vscode", "vsce", "vsce")
-    os.makedirs(os.path.dirname(out), exist_ok=True)
-    result = subprocess.run([node, vsce, "package", "--skip-license", "--allow-missing-repository", "--out", out],
-                            cwd=EXTENSION, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=300)
-    if result.returncode != 0 or not os.path.isfile(out):
-        return fail("vsce package failed:\n" + result.stdout + result.stderr)
-    names = zipfile.ZipFile(out).namelist()
-    missing = [name for name in VSIX_MUST_HOLD if name not in names]
-    extra = [name for name in names if name.startswith(VSIX_MUST_NOT_HOLD)]
-    if missing or extra:
-        return fail(f"{out}: missing {missing}, should not hold {extra[:5]}")
-    print(f"packaged {out}: {len(names)} files")
-    return 0
+        return fail("node is not installed; " + INSTALL_HINT)
+    extension = os.path.join(REPO, "editors", "vscode")
+    if not os.path.isdir(os.path.join(extension, "node_modules", "vscode-textmate")):
+        return fail("editors/vscode/node_modules is missing; " + INSTALL_HINT)
+    return subprocess.run([node, script], cwd=extension, stdin=subprocess.DEVNULL, timeout=300).returncode
 
 
 def main():
-    runners = {"vim": run_vim, "node": run_node, "vsix": run_vsix}
+    runners = {"vim": run_vim, "node": run_node}
     if len(sys.argv) != 3 or sys.argv[1] not in runners:
         print(__doc__, file=sys.stderr)
         return 2

@@ -2,7 +2,7 @@
 // The extension outside VS Code: extension.js runs against a small stand-in
 // of the vscode module, with a stand-in tbasic-check that prints the captured
 // output in editors/test/check-brief.txt. Also the problem matcher (through
-// checkOutput.js, which reads it from package.json) and the indentation rules.
+// checkOutput.js, which reads it from package.json).
 
 const assert = require('assert');
 const fs = require('fs');
@@ -13,29 +13,21 @@ const test = require('node:test');
 
 const repoDir = path.join(__dirname, '..', '..', '..');
 const testDir = path.join(repoDir, 'editors', 'test');
-const extensionDir = path.join(__dirname, '..');
 
 // --- a stand-in for the parts of the vscode API the extension uses ---------
 
-class Position {
-  constructor(line, character) { this.line = line; this.character = character; }
+// A class that keeps its constructor's arguments under the given names.
+const record = (...names) => class {
+  constructor(...values) { names.forEach((name, i) => { this[name] = values[i]; }); }
+};
+class Position extends record('line', 'character') {
   translate(lines, characters) { return new Position(this.line + lines, this.character + characters); }
   isEqual(other) { return this.line === other.line && this.character === other.character; }
 }
-class Range {
-  constructor(start, end) { this.start = start; this.end = end; }
-}
-class Diagnostic {
-  constructor(range, message, severity) { Object.assign(this, { range, message, severity }); }
-}
-class ShellExecution {
-  constructor(command, args, options) { Object.assign(this, { command, args, options }); }
-}
-class Task {
-  constructor(definition, scope, name, source, execution, problemMatchers) {
-    Object.assign(this, { definition, scope, name, source, execution, problemMatchers });
-  }
-}
+const Range = record('start', 'end');
+const Diagnostic = record('range', 'message', 'severity');
+const ShellExecution = record('command', 'args', 'options');
+const Task = record('definition', 'scope', 'name', 'source', 'execution', 'problemMatchers');
 
 function event(listeners) {
   return (listener) => { listeners.push(listener); return { dispose() {} }; };
@@ -97,14 +89,10 @@ function document(fsPath, languageId = 'tbasic') {
     uri: vscode.Uri.file(fsPath),
     isDirty: false,
     save: async () => true,
-    getWordRangeAtPosition(position) {
-      const text = lines[position.line] || '';
-      let start = position.character;
-      let end = position.character;
-      if (!/[A-Za-z]/.test(text[start] || '')) return undefined;
-      while (start > 0 && /[A-Za-z]/.test(text[start - 1])) --start;
-      while (end < text.length && /[A-Za-z]/.test(text[end])) ++end;
-      return new Range(new Position(position.line, start), new Position(position.line, end));
+    getWordRangeAtPosition({ line, character }) {
+      const word = [...(lines[line] || '').matchAll(/[A-Za-z]+/g)]
+        .find((m) => m.index <= character && character < m.index + m[0].length);
+      return word && new Range(new Position(line, word.index), new Position(line, word.index + word[0].length));
     },
   };
 }
@@ -224,46 +212,30 @@ test('the run command and the tasks', async () => {
   assert.deepStrictEqual(provider.provideTasks(), []);
 });
 
-test('the manifest declares what the extension uses', () => {
-  const manifest = require('../package.json');
-  const declared = manifest.contributes.commands.map((c) => c.command).sort();
-  assert.deepStrictEqual(declared, [...world.commands.keys()].sort());
-  for (const file of [manifest.main, manifest.contributes.grammars[0].path, manifest.contributes.languages[0].configuration]) {
-    assert.ok(fs.existsSync(path.join(extensionDir, file)), `${file} is missing`);
-  }
-  assert.deepStrictEqual(manifest.contributes.taskDefinitions.map((t) => t.type), ['tbasic']);
-});
-
-// VS Code's reindenting, as its indentation rules drive it: a line is
-// indented one step past the previous line of code when that line matches
-// increaseIndentPattern, one step back when it matches decreaseIndentPattern.
-// Lines inside a block comment are left as they are.
-test('the indentation rules indent indent.bas and the examples as written', async () => {
-  const { loadGrammar } = require('./tokenize');
-  const textmate = require('vscode-textmate');
-  const grammar = await loadGrammar();
-  const rules = JSON.parse(fs.readFileSync(path.join(extensionDir, 'language-configuration.json'), 'utf8')).indentationRules;
-  const increase = new RegExp(rules.increaseIndentPattern.pattern, rules.increaseIndentPattern.flags);
-  const decrease = new RegExp(rules.decreaseIndentPattern.pattern, rules.decreaseIndentPattern.flags);
-  const examples = fs.readdirSync(path.join(repoDir, 'examples')).filter((n) => n.endsWith('.bas'));
-  const files = [path.join(testDir, 'indent.bas'), ...examples.map((n) => path.join(repoDir, 'examples', n))];
-  const failures = [];
+// VS Code's indentation rules: a line goes one step in after a line that
+// matches increaseIndentPattern, one step out when it matches
+// decreaseIndentPattern. indent.bas and the examples are indented so; lines
+// inside a block comment keep their own indentation.
+test('the indentation rules indent indent.bas and the examples as written', () => {
+  const rules = JSON.parse(fs.readFileSync(path.join(__dirname, '..', 'language-configuration.json'), 'utf8'))
+    .indentationRules;
+  const rule = (name) => new RegExp(rules[name].pattern, rules[name].flags);
+  const [increase, decrease] = [rule('increaseIndentPattern'), rule('decreaseIndentPattern')];
+  const examples = path.join(repoDir, 'examples');
+  const files = [path.join(testDir, 'indent.bas'),
+    ...fs.readdirSync(examples).filter((n) => n.endsWith('.bas')).map((n) => path.join(examples, n))];
+  const wrong = [];
   for (const file of files) {
-    let state = textmate.INITIAL;
-    let previous = null;
-    fs.readFileSync(file, 'utf8').replace(/\n$/, '').split('\n').forEach((line, index) => {
-      const tokens = grammar.tokenizeLine(line, state);
-      state = tokens.ruleStack;
-      const first = tokens.tokens.find((t) => line.slice(t.startIndex, t.endIndex).trim() !== '');
+    let [level, previous, inComment] = [0, '', false];
+    fs.readFileSync(file, 'utf8').split('\n').forEach((line, i) => {
       const code = line.trim();
-      const inComment = first && first.scopes.some((s) => s.startsWith('comment.block')) && !code.startsWith('/*');
-      if (code === '' || inComment) return;
-      let level = previous === null ? 0 : previous.level + (increase.test(previous.code) ? 1 : 0);
-      if (decrease.test(code)) level -= 1;
-      const want = line.length - line.trimStart().length;
-      if (want !== 4 * level) failures.push(`${path.basename(file)}:${index + 1}: indented ${4 * level}, written ${want}: ${code}`);
-      previous = { level, code };
+      const continued = inComment;
+      inComment = /\/\*(?!.*\*\/)/.test(line) || (inComment && !line.includes('*/'));
+      if (code === '' || continued) return;
+      level += (increase.test(previous) ? 1 : 0) - (decrease.test(code) ? 1 : 0);
+      if (line.length - line.trimStart().length !== 4 * level) wrong.push(`${path.basename(file)}:${i + 1}: ${line}`);
+      previous = code;
     });
   }
-  assert.deepStrictEqual(failures, []);
+  assert.deepStrictEqual(wrong, []);
 });
