@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 need=()
-vim --version 2>/dev/null | grep -q '+syntax' || need+=(vim)
+vim --version 2>/dev/null | grep '+syntax' >/dev/null || need+=(vim)
 command -v node >/dev/null 2>&1 || need+=(nodejs)
 command -v npm >/dev/null 2>&1 || need+=(npm)
 
