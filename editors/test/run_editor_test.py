@@ -55,7 +55,7 @@ def run_vim(script):
         os.chmod(checker, 0o755)
         out = os.path.join(work, "report.txt")
         env = dict(os.environ, PATH=bindir + os.pathsep + os.environ.get("PATH", ""), HOME=work)
-        command = [vim, "-Es", "-u", "NONE", "-i", "NONE", "-N",
+        command = [vim, "-Es", "-n", "-u", "NONE", "-i", "NONE", "-N",
                    "--cmd", "set rtp^=" + os.path.join(REPO, "editors", "vim").replace(" ", "\\ "),
                    "--cmd", "filetype plugin indent on", "--cmd", "syntax on",
                    "--cmd", "let g:tbasic_repo = " + vim_string(REPO),
