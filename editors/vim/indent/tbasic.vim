@@ -12,7 +12,7 @@ endif
 let b:did_indent = 1
 
 setlocal indentexpr=GetTbasicIndent(v:lnum)
-setlocal indentkeys=o,O,!^F,0=~end,0=~else,0=~next,0=~loop
+setlocal indentkeys=o,O,*<Return>,!^F,0=~end,0=~else,0=~next,0=~loop
 setlocal autoindent
 
 let b:undo_indent = "setlocal indentexpr< indentkeys< autoindent<"
