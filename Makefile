@@ -7,7 +7,7 @@ PREFIX      ?= /usr/local
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test sanitize install bench fuzz clean
+.PHONY: all build run test sanitize install bench fuzz clean editor-deps vscode-extension
 
 all: build
 
@@ -19,7 +19,7 @@ build:
 run: build
 	./$(BUILD)/tbasic -f examples/tour.bas
 
-test: build
+test: build editor-deps
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 sanitize:
@@ -42,6 +42,16 @@ install: build
 bench: build
 	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --install --check
 	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --size large
+
+# Editor support (editors/): node, npm packages and vim for its tests, and
+# the VS Code extension packaged as $(BUILD)/tbasic.vsix. A failed install
+# leaves the editor tests to fail with a message, not the whole suite.
+editor-deps:
+	@tools/install-editor-deps.sh || echo "editor support: tools missing, its tests will fail" >&2
+
+vscode-extension: editor-deps
+	@mkdir -p $(BUILD)
+	cd editors/vscode && node_modules/.bin/vsce package --skip-license --allow-missing-repository --out $(abspath $(BUILD))/tbasic.vsix
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,1 @@
+autocmd BufRead,BufNewFile *.bas set filetype=tbasic
