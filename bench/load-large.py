@@ -97,7 +97,7 @@ def main():
     print("| brandy | n/a (line numbers stop at 65279) | | |")
     if not mine:
         return 1
-    label = "load%dk" % (args.lines // 1000)
+    label = "load%dk" % (args.lines // 1000) if args.lines % 1000 == 0 else "load%d" % args.lines
     print("\n%s: %s" % (label, " ".join(
         "tbasic/%s=%s" % (n, ratio_text(mine[0] / w))
         for n, (w, _) in results.items() if n != "tbasic")))
