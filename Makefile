@@ -40,7 +40,7 @@ install: build
 # the large set in one hyperfine run and prints tbasic's ratios to each peer,
 # then times the loading of a generated 300,000-line program (written into
 # $(BUILD)/bench-large); draws bench/results/bench-wall.svg.
-# Installs missing peers, hyperfine, valgrind and matplotlib with apt-get first.
+# Installs missing peers, hyperfine, valgrind and gnuplot with apt-get first.
 bench: build
 	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --install --check
 	TBASIC=$(BUILD)/tbasic bench/bench-wall.sh $(BUILD)/bench-large

@@ -8,10 +8,11 @@ Reads ratio lines in the format summarize.py --ratios prints,
 (other lines are ignored), and draws one group of bars per program, one bar
 per peer, on a logarithmic axis, growing from the 1.0 line: a bar below it
 means tbasic is faster (or executes fewer instructions) than that peer.
-Needs matplotlib (Debian python3-matplotlib).
+Needs gnuplot (Debian gnuplot-nox).
 """
 import argparse
 import re
+import subprocess
 import sys
 
 LINE = re.compile(r"^([\w.-]+): ((?:tbasic/\w+=[0-9.]+\s*)+)$")
@@ -30,37 +31,46 @@ def parse(lines):
     return rows
 
 
-def draw(rows, title, out):
-    import matplotlib
-    matplotlib.use("svg")
-    import matplotlib.pyplot as plt
-    import matplotlib.ticker
-
+def gnuplot_script(rows, title, out):
+    """The gnuplot commands that draw the chart into OUT."""
     peers = []
     for _, ratios in rows:
         peers += [p for p in ratios if p not in peers]
     width = 0.8 / max(len(peers), 1)
-    fig, ax = plt.subplots(figsize=(1.6 + 1.3 * len(rows), 4.2))
+    values = [r for _, ratios in rows for r in ratios.values()] + [1.0]
+    cmds = [
+        'set terminal svg size %d,440 noenhanced font "sans,12" background "white"'
+        % (160 + 110 * len(rows)),
+        "set output '%s'" % out.replace("'", "''"),
+        "set title '%s'" % title.replace("'", "''"),
+        "set logscale y",
+        "set yrange [%g:%g]" % (min(values) / 1.8, max(values) * 2.2),
+        "set xrange [-0.6:%g]" % (len(rows) - 0.4),
+        "set ylabel 'tbasic / peer (below 1: tbasic ahead)'",
+        "set xtics (%s) scale 0" % ", ".join(
+            "'%s' %d" % (prog, i) for i, (prog, _) in enumerate(rows)),
+        "set grid ytics lc rgb '#dddddd'",
+        "set key top left horizontal",
+        "set style fill solid border -1",
+        "set arrow from graph 0, first 1 to graph 1, first 1 nohead lw 2 front",
+    ]
+    plots, data = [], []
     for k, peer in enumerate(peers):
-        xs = [i + (k - (len(peers) - 1) / 2) * width
-              for i, (_, r) in enumerate(rows) if peer in r]
-        ys = [r[peer] for _, r in rows if peer in r]
-        # Bars grow from the 1.0 line: up where tbasic is behind, down where ahead.
-        bars = ax.bar(xs, [y - 1 for y in ys], width, bottom=1, label=peer,
-                      color=COLOURS.get(peer))
-        ax.bar_label(bars, labels=["%g" % y for y in ys], fontsize=7, padding=1)
-    ax.axhline(1.0, color="black", linewidth=1.2)
-    ax.set_yscale("log")
-    ax.yaxis.set_major_formatter(matplotlib.ticker.FormatStrFormatter("%g"))
-    ax.yaxis.set_minor_formatter(matplotlib.ticker.NullFormatter())
-    ax.set_xticks(range(len(rows)), [p for p, _ in rows])
-    ax.set_ylabel("tbasic / peer (below 1: tbasic ahead)")
-    ax.set_title(title, fontsize=10)
-    ax.legend(fontsize=8, ncols=len(peers), loc="upper left")
-    ax.margins(y=0.15)
-    fig.tight_layout()
-    fig.savefig(out, metadata={"Date": None})
-    plt.close(fig)
+        points = ["%g %g" % (i + (k - (len(peers) - 1) / 2) * width, r[peer])
+                  for i, (_, r) in enumerate(rows) if peer in r]
+        data += ["$%s << EOD" % peer] + points + ["EOD"]
+        # A bar grows from the 1.0 line to the ratio, up or down.
+        plots.append("$%s using 1:2:($1-%g):($1+%g):(1):2 with boxxyerror "
+                     "lc rgb '%s' title '%s'" % (peer, width / 2, width / 2,
+                                                 COLOURS.get(peer, "#888888"), peer))
+        plots.append("$%s using 1:($2 >= 1 ? $2 * 1.12 : $2 / 1.12):"
+                     "(sprintf('%%g', $2)) with labels font ',8' notitle" % peer)
+    return "\n".join(data + cmds + ["plot " + ", \\\n  ".join(plots)]) + "\n"
+
+
+def draw(rows, title, out):
+    subprocess.run(["gnuplot"], input=gnuplot_script(rows, title, out),
+                   text=True, check=True)
 
 
 def main():

@@ -5,7 +5,7 @@
 #                      [--runs N] [--warmup N] [PROGRAM...]
 #
 #   --install    first install whichever of the peers, hyperfine, valgrind,
-#                /usr/bin/time and matplotlib (for the charts) is missing,
+#                /usr/bin/time and gnuplot (for the charts) is missing,
 #                with apt-get
 #   --install-only   the same, then exit
 #   --check      only run every version once and compare its printed answer
@@ -50,10 +50,9 @@ install_missing() {
   local missing=() pair
   for pair in bwbasic:bwbasic yabasic:yabasic brandy:brandy lua5.4:lua5.4 \
               hyperfine:hyperfine valgrind:valgrind /usr/bin/python3:python3 \
-              /usr/bin/time:time; do
+              /usr/bin/time:time gnuplot:gnuplot-nox; do
     command -v "${pair%%:*}" >/dev/null 2>&1 || missing+=("${pair#*:}")
   done
-  /usr/bin/python3 -c 'import matplotlib' 2>/dev/null || missing+=(python3-matplotlib)
   [ ${#missing[@]} -gt 0 ] || return 0
   local sudo=""
   [ "$(id -u)" = 0 ] || sudo=sudo
