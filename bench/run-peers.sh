@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Re-runs the peer timings of the benchmark programs (see README.md).
 #
-#   bench/run-peers.sh [--install] [--check] [--size standard|large]
+#   bench/run-peers.sh [--install | --install-only] [--check] [--size standard|large]
 #                      [--runs N] [--warmup N] [PROGRAM...]
 #
 #   --install    first install whichever of the peers, hyperfine, valgrind,
