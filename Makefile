@@ -7,7 +7,7 @@ PREFIX      ?= /usr/local
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test sanitize install bench bench-count fuzz clean
+.PHONY: all build run test sanitize install bench fuzz clean
 
 all: build
 
@@ -47,6 +47,7 @@ bench: build
 
 # Callgrind instruction counts of tbasic and the peers on the standard set,
 # from one run, with ratios and targets; draws bench/results/bench-count.svg.
+.PHONY: bench-count
 bench-count: build
 	TBASIC=$(BUILD)/tbasic bench/bench-count.sh
 
