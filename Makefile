@@ -37,11 +37,19 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Checks every benchmark answer (peers and tbasic, both sizes), then times
-# the large set in one hyperfine run and prints tbasic's ratios to each peer.
-# Installs missing peers, hyperfine and valgrind with apt-get first.
+# the large set in one hyperfine run and prints tbasic's ratios to each peer,
+# then times the loading of a generated 300,000-line program (written into
+# $(BUILD)/bench-large); draws bench/results/bench-wall.svg.
+# Installs missing peers, hyperfine, valgrind and gnuplot with apt-get first.
 bench: build
 	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --install --check
-	TBASIC=$(BUILD)/tbasic bench/run-peers.sh --size large
+	TBASIC=$(BUILD)/tbasic bench/bench-wall.sh $(BUILD)/bench-large
+
+# Callgrind instruction counts of tbasic and the peers on the standard set,
+# from one run, with ratios and targets; draws bench/results/bench-count.svg.
+.PHONY: bench-count
+bench-count: build
+	TBASIC=$(BUILD)/tbasic bench/bench-count.sh
 
 # Editor support (editors/): node, npm packages and vim for its tests, and
 # the VS Code extension packaged as $(BUILD)/tbasic.vsix. A failed install

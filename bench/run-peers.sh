@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Re-runs the peer timings of the benchmark programs (see README.md).
 #
-#   bench/run-peers.sh [--install] [--check] [--size standard|large]
+#   bench/run-peers.sh [--install | --install-only] [--check] [--size standard|large]
 #                      [--runs N] [--warmup N] [PROGRAM...]
 #
-#   --install    first install whichever of the peers, hyperfine, valgrind and
-#                /usr/bin/time is missing, with apt-get
+#   --install    first install whichever of the peers, hyperfine, valgrind,
+#                /usr/bin/time and gnuplot (for the charts) is missing,
+#                with apt-get
+#   --install-only   the same, then exit
 #   --check      only run every version once and compare its printed answer
 #                with the expected one; no timing
 #   --size S     standard (default): PEER/PROGRAM.EXT, expected/PROGRAM.txt,
@@ -27,6 +29,8 @@
 #                                 --size large, all but bwbasic)
 #   SKIP_SLOW=1                   leave bwbasic out (50 to 700 times slower
 #                                 than the other peers)
+#   STAMP=...                     the <stamp> of the result files (default:
+#                                 the date and time)
 #
 # Results: results/P-<stamp>.json (hyperfine export) for each program, and
 # results/summary-<stamp>.md, a table of medians with min-max spread (and the
@@ -46,7 +50,7 @@ install_missing() {
   local missing=() pair
   for pair in bwbasic:bwbasic yabasic:yabasic brandy:brandy lua5.4:lua5.4 \
               hyperfine:hyperfine valgrind:valgrind /usr/bin/python3:python3 \
-              /usr/bin/time:time; do
+              /usr/bin/time:time gnuplot:gnuplot-nox; do
     command -v "${pair%%:*}" >/dev/null 2>&1 || missing+=("${pair#*:}")
   done
   [ ${#missing[@]} -gt 0 ] || return 0
@@ -65,6 +69,7 @@ programs=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --install) install_missing || exit 1 ;;
+    --install-only) install_missing; exit ;;
     --check) check_only=1 ;;
     --size) size="${2:-}"; shift ;;
     --size=*) size="${1#--size=}" ;;
@@ -185,7 +190,7 @@ if [ "$check_only" = 1 ]; then report_tbasic; exit $status; fi
 if [ $status != 0 ]; then echo "some answers are wrong; timing anyway" >&2; fi
 
 command -v hyperfine >/dev/null || { echo "hyperfine is not installed" >&2; exit 1; }
-stamp=$(date +%Y%m%d-%H%M%S)
+stamp=${STAMP:-$(date +%Y%m%d-%H%M%S)}
 mkdir -p "$results"
 for prog in "${programs[@]}"; do
   args=()
@@ -231,6 +236,7 @@ if [ -n "${TBASIC:-}" ]; then
     json="$results/$prog-$stamp.json"
     [ -f "$json" ] && cpu_ratios="$cpu_ratios$("$PY" summarize.py --cpu-ratios "$json" 2>/dev/null)"$'\n'
   done
+  min_ratios=$("$PY" summarize.py --min-ratios "${jsons[@]}" 2>/dev/null)
   {
     echo
     echo "Ratios of medians (tbasic / peer), each from one hyperfine run:"
@@ -241,6 +247,15 @@ if [ -n "${TBASIC:-}" ]; then
     echo "on a busy machine these are the steadier figures:"
     echo
     printf '%s' "$cpu_ratios"
+    echo
+    echo "Ratios of the fastest runs (tbasic / peer), same runs:"
+    echo
+    printf '%s\n' "$min_ratios"
+    if [ "$size" = large ]; then
+      echo
+      echo "Targets (wall time, large set, fastest runs):"
+      "$PY" summarize.py --wall-targets "${jsons[@]}"
+    fi
   } | tee -a "$summary"
 fi
 report_tbasic
