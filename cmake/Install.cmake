@@ -28,7 +28,7 @@ set(CPACK_PACKAGE_VENDOR "tbasic developers")
 set(CPACK_PACKAGE_CONTACT "tbasic developers <tbasic@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Interpreter for a small typed, structured BASIC dialect")
 set(CPACK_PACKAGE_DESCRIPTION
-  "tbasic runs programs written in a small, typed, structured dialect of BASIC\n(tbasic -f prog.bas) or evaluates one expression (tbasic -e \"1 + 2\").")
+  "tbasic runs programs written in a small, typed, structured dialect of BASIC\n(tbasic -f prog.bas) or evaluates one expression (tbasic -e '1 + 2').")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)

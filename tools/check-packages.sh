@@ -17,7 +17,7 @@ fail() {
 
 one() {
   local matches=("$@")
-  [ ${#matches[@]} -eq 1 ] && [ -f "${matches[0]}" ] || fail "expected one file, found: ${matches[*]}"
+  [ ${#matches[@]} -eq 1 ] && [ -e "${matches[0]}" ] || fail "expected one file, found: ${matches[*]}"
   echo "${matches[0]}"
 }
 
