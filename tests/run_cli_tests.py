@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Command-line cases that an expression table cannot hold: the usage banner
 (which echoes argv[0], so each case runs the binary under a chosen program
-name) and expressions nested as deep as one argument allows.
+name), expressions nested as deep as one argument allows, and random values
+that differ between runs started in quick succession.
 
 Usage: run_cli_tests.py TBASIC_BINARY"""
 import os
@@ -58,6 +59,20 @@ def nesting_cases():
            ("Error 4: Syntax error: {no matching ')'}\n", OVERFLOW_LINE), 1)
 
 
+def random_failures(binary):
+    """Ten runs in a row must not all print the same value, and every value
+    keeps its form: a multiple of 1/32767 in 0..1."""
+    values = [subprocess.run([binary, "-e", "random"], capture_output=True, text=True,
+                             timeout=TIMEOUT_SECONDS).stdout for _ in range(10)]
+    bad = [v for v in values if not (0 <= float(v) <= 1
+                                     and abs(float(v) * 32767 - round(float(v) * 32767)) < 1e-6)]
+    if bad:
+        print(f"random values out of form: {bad}")
+    if len(set(values)) < 2:
+        print(f"ten runs of random printed one value: {values[0]!r}")
+    return 1 if bad or len(set(values)) < 2 else 0
+
+
 def shorten(text, limit=300):
     return text if len(text) <= limit else text[:limit] + f"... ({len(text)} characters)"
 
@@ -85,7 +100,9 @@ def main():
             print(f"  expected out={shorten(repr(out))} err={shorten(repr(err))} status={status}")
             print(f"  actual   out={shorten(repr(actual[0]))} err={shorten(repr(actual[1]))} "
                   f"status={actual[2]}")
-    print(f"{len(cases) - failures} passed, {failures} failed")
+    random_failed = random_failures(binary)
+    print(f"{len(cases) + 1 - failures - random_failed} passed, {failures + random_failed} failed")
+    failures += random_failed
     return 1 if failures else 0
 
 

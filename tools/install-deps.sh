@@ -19,15 +19,15 @@ command -v python3 >/dev/null 2>&1 || need+=(python3)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ ${#need[@]} -eq 0 ] && [ ${#windows_need[@]} -eq 0 ] && exit 0
 
-echo "installing: ${need[*]} ${windows_need[*]}" >&2
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
 elif command -v sudo >/dev/null 2>&1; then
   sudo=(sudo)
 else
-  echo "please install: ${need[*]} ${windows_need[*]}" >&2
+  echo "Missing to build and test tbasic: ${need[*]} ${windows_need[*]}. They cannot be installed from here: you are not root and sudo is not available. Run as root: apt-get update && apt-get install -y ${need[*]} ${windows_need[*]}" >&2
   exit 1
 fi
+echo "installing: ${need[*]} ${windows_need[*]}" >&2
 "${sudo[@]}" apt-get update -qq
 if [ ${#need[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${need[@]}" >/dev/null

@@ -4,10 +4,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <functional>
 
 #include "diagnostics/Error.h"
@@ -155,6 +156,15 @@ int runOnLargeStack(std::function<int()> body) {
 
 }  // namespace
 
+// Runs started within the same second must not repeat each other's values:
+// the seed mixes a microsecond clock with the process id.
+void seedRandomGenerator() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const uint64_t micros = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+    const uint64_t mixed = micros ^ (static_cast<uint64_t>(getpid()) * 0x9E3779B97F4A7C15ull);
+    std::srand(static_cast<unsigned>(mixed ^ (mixed >> 32)));
+}
+
 void printUsage(const char* programName) {
     const char* name = programName ? programName : "";
     std::fprintf(stderr, "tbasic - a typed, structured BASIC interpreter\n");
@@ -233,7 +243,7 @@ int runMain(int argc, char** argv) {
     }
     std::string mode = argv[1];
     initTables();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    seedRandomGenerator();
     std::string argument = argv[2];
     if (mode == "-e") return runOnLargeStack([&] { return runExpression(argument); });
     if (mode == "-f") {

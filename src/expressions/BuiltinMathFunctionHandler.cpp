@@ -16,6 +16,31 @@ const double degreeFactor = PI / 180.0;
 
 [[noreturn]] void domainError() { throw ValueError(IllegalMathCall); }
 
+// The inverse hyperbolics use the classic logarithm formulas where they are
+// accurate to the last digit, and elsewhere forms that neither cancel nor
+// overflow: the C library near the origin (and near 1 for acosh), and
+// log(2|x|) = log|x| + log 2 beyond 1e8, where the square root adds nothing.
+const double LN2 = std::log(2.0);
+constexpr double HUGE_ARGUMENT = 1e8;
+
+double inverseSinh(double x) {
+    if (x < 0) return -inverseSinh(-x);
+    if (x < 0.5) return std::asinh(x);
+    if (x > HUGE_ARGUMENT) return std::log(x) + LN2;
+    return std::log(x + std::sqrt(x * x + 1.0));
+}
+
+double inverseCosh(double x) {  // x >= 1
+    if (x < 1.1) return std::acosh(x);
+    if (x > HUGE_ARGUMENT) return std::log(x) + LN2;
+    return std::log(x + std::sqrt(x * x - 1.0));
+}
+
+double inverseTanh(double x) {  // -1 < x < 1
+    if (x > -0.1 && x < 0.1) return std::atanh(x);
+    return 0.5 * std::log((1 + x) / (1 - x));
+}
+
 }  // namespace
 
 bool isNearZero(double d) { return d == 0.0 || nearlyEqual(d, 0.0); }
@@ -94,14 +119,14 @@ void BuiltinMathFunctionHandler::evaluateWithArgument(Value& result, const Value
     case 16: result.makeDouble(std::sinh(x)); return;
     case 17: result.makeDouble(std::cosh(x)); return;
     case 18: result.makeDouble(std::tanh(x)); return;
-    case 19: result.makeDouble(std::log(x + std::sqrt(x * x + 1.0))); return;
+    case 19: result.makeDouble(inverseSinh(x)); return;
     case 20:
         if (x < 1) domainError();
-        result.makeDouble(std::log(x + std::sqrt(x * x - 1.0)));
+        result.makeDouble(inverseCosh(x));
         return;
     case 21:
         if (x >= 1 || x <= -1) domainError();
-        result.makeDouble(0.5 * std::log((1 + x) / (1 - x)));
+        result.makeDouble(inverseTanh(x));
         return;
     case 22: {
         double c = std::cos(x);

@@ -64,7 +64,7 @@ static void scanToLoopKeyword(ProgramExecutor& executor) {
 }
 
 void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {
-    if (record.loopEnd != endPosition_) {
+    if (record.loopEndKnown) {
         seek(record.loopEnd);
         return;
     }
@@ -76,6 +76,7 @@ void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopConditi
     }
     advance();
     record.loopEnd = position_;
+    record.loopEndKnown = true;
 }
 
 void ProgramExecutor::executeDo(LoopCondition condition) {
@@ -110,6 +111,7 @@ void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition cond
     if (!currentToken_->isEndOfLine()) throw SyntaxError(SyntaxErrorCode, "EOL expected at the end of LOOP.");
     advance();
     record.loopEnd = position_;
+    record.loopEndKnown = true;
     record.loopParsed = true;
 }
 
@@ -141,7 +143,8 @@ void ProgramExecutor::executeExitDo() {
 }
 
 // CONTINUE DO tests the loop's condition on every pass. A bottom-tested loop
-// whose LOOP line has not been read yet has it read first, as LOOP would.
+// whose LOOP line has not been read yet has it read first, as LOOP would; the
+// test itself runs from the CONTINUE DO line, so its errors are reported there.
 void ProgramExecutor::executeContinueDo() {
     const char* message = "'CONTINUE DO' without previous matching 'DO'.";
     if (flowEmpty()) syntaxError(message);
@@ -150,8 +153,10 @@ void ProgramExecutor::executeContinueDo() {
     if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE DO'.");
     DoFlowControlInfo* record = topDo(*this);
     if (!record->conditionAtTop && !record->loopParsed) {
+        const TokenPosition lineEnd = position_;
         scanToLoopKeyword(*this);
         readLoopLine(*record, loopConditionOf(*currentToken_));
+        seek(lineEnd);
     }
     if (shouldLeaveLoop(*record)) {
         jumpPastLoop(*record, record->conditionAtTop);

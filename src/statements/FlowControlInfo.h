@@ -99,7 +99,8 @@ public:
 
     LoopCondition conditionKind;
     bool conditionAtTop;
-    bool loopParsed = false;
+    bool loopParsed = false;    // the LOOP line's condition has been read
+    bool loopEndKnown = false;  // loopEnd holds the position after the LOOP line
     TokenPosition conditionBegin;
     TokenPosition conditionEnd;
     TokenPosition bodyStart;

@@ -236,11 +236,13 @@ bool lessThan(const Value& left, const Value& right) {
         if (!isNumeric(left) || !isNumeric(right))
             throw ValueError(TypeMismatch, formatMessage("comparison between different types: [%s] & [%s]",
                                                          typeName(left), typeName(right)));
-        return asDouble(left) < asDouble(right);
+        double a = asDouble(left), b = asDouble(right);
+        return a < b && !nearlyEqual(a, b);
     }
     switch (left.type) {
     case DataType::Integer: return left.intValue < right.intValue;
-    case DataType::Double: return left.doubleValue < right.doubleValue;
+    case DataType::Double:
+        return left.doubleValue < right.doubleValue && !nearlyEqual(left.doubleValue, right.doubleValue);
     case DataType::String: return left.stringValue < right.stringValue;  // unsigned byte order
     default: return false;
     }

@@ -101,10 +101,13 @@ inline bool equals(const Value& left, const Value& right) {
     return detail::equals(left, right);
 }
 
-// ValueError 13 across types.
+// ValueError 13 across types. Numbers that equals() calls equal (within 4
+// units in the last place when a double is involved) are never less, so at
+// most one of =, < and > holds for a pair.
 inline bool lessThan(const Value& left, const Value& right) {
     if (bothIntegers(left, right)) return left.intValue < right.intValue;
-    if (bothDoubles(left, right)) return left.doubleValue < right.doubleValue;
+    if (bothDoubles(left, right))
+        return left.doubleValue < right.doubleValue && !nearlyEqual(left.doubleValue, right.doubleValue);
     return detail::lessThan(left, right);
 }
 

@@ -421,7 +421,8 @@ TEST(LessThanTest, OrderingAndMismatch) {
         {I(intMin), I(intMax), "boolean:True"},
         {I(1), D(1.5), "boolean:True"},
         {D(0.5), I(1), "boolean:True"},
-        {D(0.3), D(0.1 + 0.2), "boolean:True"},
+        {D(0.3), D(0.1 + 0.2), "boolean:False"},  // nearly equal: not less
+        {D(1.0), D(1.0000000000000011), "boolean:True"},
         {D(nan), D(1.0), "boolean:False"},
         {D(1.0), D(nan), "boolean:False"},
         {S("B"), S("a"), "boolean:True"},

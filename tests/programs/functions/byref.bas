@@ -1,4 +1,5 @@
-' BYREF parameters given a bare variable change the caller's variable;
+' BYREF parameters given a variable (also in parentheses, after a unary +, or
+' through int/abs that hand back its own value) change the caller's variable;
 ' given any other expression they get a private copy.
 SUB inc(BYREF v AS INTEGER)
     v = v + 1

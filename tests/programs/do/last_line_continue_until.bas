@@ -1,0 +1,5 @@
+' expect: done
+PRINT "done"
+do
+continue do
+loop until true
