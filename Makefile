@@ -2,12 +2,15 @@
 BUILD       ?= build
 SAN_BUILD   ?= build-sanitize
 FUZZ_BUILD  ?= build-fuzz
+WIN_BUILD   ?= build-windows
 FUZZ_SECONDS ?= 60
 PREFIX      ?= /usr/local
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build run test sanitize install bench fuzz clean editor-deps vscode-extension
+.PHONY: all build run test sanitize install bench fuzz clean \
+        windows test-windows package package-windows \
+        editor-deps vscode-extension
 
 all: build
 
@@ -61,5 +64,26 @@ vscode-extension: editor-deps
 	@mkdir -p $(BUILD)
 	cd editors/vscode && node_modules/.bin/vsce package --skip-license --allow-missing-repository --out $(abspath $(BUILD))/tbasic.vsix
 
+# Linux packages: tbasic-VERSION-Linux-x86_64.tar.gz and a .deb, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
+
+# Windows (x86-64), cross-compiled with MinGW-w64 into $(WIN_BUILD): every
+# executable as a self-contained .exe. The tests run them under Wine, with
+# Wine's prefix in $(WIN_BUILD)/wineprefix. Installs mingw-w64 and Wine first
+# when missing.
+windows:
+	@tools/install-deps.sh --windows
+	@test -f $(WIN_BUILD)/CMakeCache.txt || cmake -S . -B $(WIN_BUILD) $(GENERATOR) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+test-windows: windows
+	tools/wine-session.sh $(WIN_BUILD) ctest --test-dir $(WIN_BUILD) --output-on-failure -j $(JOBS)
+
+# The Windows archive: tbasic-VERSION-win64.zip, in $(WIN_BUILD).
+package-windows: windows
+	cd $(WIN_BUILD) && cpack
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """Runs every case of one expression table (see tests/README.md): each case
 is a command line for tbasic with its expected standard output, standard
-error and exit status."""
+error and exit status.
+
+Usage: run_expression_table.py [--launcher PROG] [--crlf] TBASIC TABLE
+(the options as for run_program_test.py)."""
 import json
 import os
 import subprocess
 import sys
+
+from run_program_test import options
 
 TIMEOUT_SECONDS = 60
 
@@ -38,18 +43,21 @@ def parse(path):
 
 
 def main():
-    binary, table = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    launcher, crlf, rest = options(sys.argv[1:])
+    binary, table = os.path.abspath(rest[0]), os.path.abspath(rest[1])
+    line_end = "\r\n" if crlf else "\n"
     failures = 0
     cases = parse(table)
     for case in cases:
-        expected_out = "".join(case["out"])
-        expected_err = "".join(case["err"])
+        expected_out = "".join(case["out"]).replace("\n", line_end)
+        expected_err = "".join(case["err"]).replace("\n", line_end)
         status = case["status"]
         if status is None:
             status = 1 if case["err"] else 0
         args = [a.encode("utf-8", "surrogateescape") for a in case["args"]]
+        command = [os.fsencode(p) for p in launcher + [binary]] + args
         try:
-            proc = subprocess.run([binary.encode()] + args, cwd=os.path.dirname(table),
+            proc = subprocess.run(command, cwd=os.path.dirname(table),
                                   capture_output=True, timeout=TIMEOUT_SECONDS)
         except subprocess.TimeoutExpired:
             print(f"{table}:{case['line']}: timed out: {case['args']!r}")

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Runs one program test: tbasic -f NAME.bas in the program's folder, and
 compares standard output, standard error and exit status with the
-expectations written in the program (see tests/README.md)."""
+expectations written in the program (see tests/README.md).
+
+Usage: run_program_test.py [--launcher PROG] [--crlf] TBASIC PROGRAM
+  --launcher PROG  runs TBASIC through PROG (the Windows build under Wine)
+  --crlf           expects every line end as CR LF (a Windows console program)"""
 import difflib
 import os
 import subprocess
@@ -39,18 +43,36 @@ def expectations(path):
 
 
 def show_diff(label, expected, actual):
-    exp = expected.decode("utf-8", "replace").splitlines(keepends=True)
-    act = actual.decode("utf-8", "replace").splitlines(keepends=True)
+    # A carriage return is shown as \r, so a stray or missing one is seen.
+    def lines(data):
+        return data.replace(b"\r", b"\\r").decode("utf-8", "replace").splitlines(keepends=True)
+    exp, act = lines(expected), lines(actual)
     sys.stdout.write(f"--- {label} differs:\n")
     for line in difflib.unified_diff(exp, act, "expected", "actual"):
         sys.stdout.write(line if line.endswith("\n") else line + "\\ (no line end)\n")
 
 
+def options(argv):
+    """Splits [--launcher PROG] [--crlf] off the arguments: (launcher, crlf, rest)."""
+    launcher, crlf, rest = [], False, list(argv)
+    while rest and rest[0] in ("--launcher", "--crlf"):
+        option = rest.pop(0)
+        if option == "--crlf":
+            crlf = True
+        else:
+            launcher = [os.path.abspath(rest.pop(0))]
+    return launcher, crlf, rest
+
+
 def main():
-    binary, program = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    launcher, crlf, args = options(sys.argv[1:])
+    binary, program = os.path.abspath(args[0]), os.path.abspath(args[1])
     expected_out, expected_err, expected_status = expectations(program)
+    if crlf:
+        expected_out = expected_out.replace(b"\n", b"\r\n")
+        expected_err = expected_err.replace(b"\n", b"\r\n")
     try:
-        proc = subprocess.run([binary, "-f", os.path.basename(program)],
+        proc = subprocess.run(launcher + [binary, "-f", os.path.basename(program)],
                               cwd=os.path.dirname(program), capture_output=True,
                               timeout=TIMEOUT_SECONDS)
     except subprocess.TimeoutExpired:

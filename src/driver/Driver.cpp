@@ -22,6 +22,16 @@
 #include "values/DataType.h"
 #include "values/VariableStore.h"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace tbasic {
 
 namespace {
@@ -51,7 +61,37 @@ volatile sig_atomic_t faultExitStatus = 0;
 #endif
 #endif
 
-#ifdef TBASIC_FAULT_HANDLER
+#if defined(TBASIC_FAULT_HANDLER) && defined(_WIN32)
+// Last resort on Windows, for an exception no one handles (the stack guard
+// normally stops runaway recursion first): report its code in the same form
+// as a stack overflow. Only plain calls here, as the stack may be nearly gone.
+LONG WINAPI faultFilter(EXCEPTION_POINTERS* info) {
+    char message[96];
+    const char* prefix = "Exception thrown (stack overflow?): Error code ";
+    const char* digits = "0123456789ABCDEF";
+    std::size_t n = 0;
+    for (const char* p = prefix; *p; ++p) message[n++] = *p;
+    DWORD code = info->ExceptionRecord->ExceptionCode;
+    for (int shift = 28; shift >= 0; shift -= 4) message[n++] = digits[(code >> shift) & 0xF];
+    // The console is in text mode: a line ends with CR LF, as printf's would.
+    message[n++] = '\r';
+    message[n++] = '\n';
+    fflush(stdout);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), message, static_cast<DWORD>(n), &written, nullptr);
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(faultExitStatus));
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+void installFaultHandler() {
+    // Room for the filter to run after the stack overflowed, and no error
+    // dialog box in place of the report.
+    ULONG guarantee = 64 * 1024;
+    SetThreadStackGuarantee(&guarantee);
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(faultFilter);
+}
+#elif defined(TBASIC_FAULT_HANDLER)
 // Last resort for any other processor fault: report it in the same form as a
 // stack overflow instead of dying silently.
 void faultHandler(int signal) {
