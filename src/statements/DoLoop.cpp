@@ -2,7 +2,7 @@
 // and CONTINUE DO. The record keeps the condition's token range and, once
 // known, the position after the LOOP line.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/VariableStore.h"
 
@@ -17,18 +17,18 @@ DoFlowControlInfo* topDo(ProgramExecutor& executor) {
 
 bool isDoKeyword(const Token& token) {
     return token.type == TokenType::Command &&
-           (token.commandCode == CmdDo || token.commandCode == CmdDoWhile || token.commandCode == CmdDoUntil);
+           (token.keyword == Keyword::Do || token.keyword == Keyword::DoWhile || token.keyword == Keyword::DoUntil);
 }
 
 bool isLoopKeyword(const Token& token) {
-    return token.type == TokenType::Command && (token.commandCode == CmdLoop ||
-                                                token.commandCode == CmdLoopWhile ||
-                                                token.commandCode == CmdLoopUntil);
+    return token.type == TokenType::Command && (token.keyword == Keyword::Loop ||
+                                                token.keyword == Keyword::LoopWhile ||
+                                                token.keyword == Keyword::LoopUntil);
 }
 
 LoopCondition loopConditionOf(const Token& token) {
-    if (token.commandCode == CmdLoopWhile || token.commandCode == CmdDoWhile) return LoopCondition::WhileCondition;
-    if (token.commandCode == CmdLoopUntil || token.commandCode == CmdDoUntil) return LoopCondition::UntilCondition;
+    if (token.keyword == Keyword::LoopWhile || token.keyword == Keyword::DoWhile) return LoopCondition::WhileCondition;
+    if (token.keyword == Keyword::LoopUntil || token.keyword == Keyword::DoUntil) return LoopCondition::UntilCondition;
     return LoopCondition::NoCondition;
 }
 
@@ -37,10 +37,10 @@ LoopCondition loopConditionOf(const Token& token) {
 bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
     if (record.conditionKind == LoopCondition::NoCondition) return false;
     if (record.conditionBegin == record.conditionEnd)
-        throw SyntaxError(SyntaxErrorCode, "expression expected in DO loop.");
+        throw Error(ErrorCode::SyntaxError, "expression expected in DO loop.");
     Value condition = evaluateRange(record.conditionBegin, record.conditionEnd);
     if (condition.type != DataType::Boolean)
-        throw ValueError(TypeMismatch,
+        throw Error(ErrorCode::TypeMismatch,
                          formatMessage("Boolean type expected for condition expression in DO loop. The type is [%s]",
                                        dataTypeName(condition.type).c_str()));
     return record.conditionKind == LoopCondition::WhileCondition ? !condition.boolValue : condition.boolValue;
@@ -60,7 +60,7 @@ static void scanToLoopKeyword(ProgramExecutor& executor) {
     }
     executor.seek(p);
     if (executor.currentToken().type == TokenType::EndOfProgram)
-        throw SyntaxError(SyntaxErrorCode, "'DO' without matching 'LOOP'.");
+        throw Error(ErrorCode::SyntaxError, "'DO' without matching 'LOOP'.");
 }
 
 void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {
@@ -71,7 +71,7 @@ void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopConditi
     scanToLoopKeyword(*this);
     advance();
     if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram) {
-        if (hasTopCondition) throw SyntaxError(SyntaxErrorCode, "Duplicate loop condition.");
+        if (hasTopCondition) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         skipToEndOfStatement();
     }
     advance();
@@ -87,7 +87,7 @@ void ProgramExecutor::executeDo(LoopCondition condition) {
         skipExpression();
         record->conditionEnd = position_;
     }
-    if (!currentToken_->isEndOfLine()) throw SyntaxError(SyntaxErrorCode, "EOL expected at the end of DO.");
+    if (!currentToken_->isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of DO.");
     advance();
     record->bodyStart = position_;
     if (shouldLeaveLoop(*record)) {
@@ -102,13 +102,13 @@ void ProgramExecutor::executeDo(LoopCondition condition) {
 void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition condition) {
     advance();
     if (condition != LoopCondition::NoCondition) {
-        if (record.conditionAtTop) throw SyntaxError(SyntaxErrorCode, "Duplicate loop condition.");
+        if (record.conditionAtTop) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         record.conditionKind = condition;
         record.conditionBegin = position_;
         skipExpression();
         record.conditionEnd = position_;
     }
-    if (!currentToken_->isEndOfLine()) throw SyntaxError(SyntaxErrorCode, "EOL expected at the end of LOOP.");
+    if (!currentToken_->isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of LOOP.");
     advance();
     record.loopEnd = position_;
     record.loopEndKnown = true;
@@ -117,7 +117,7 @@ void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition cond
 
 void ProgramExecutor::executeLoop(LoopCondition condition) {
     DoFlowControlInfo* record = topDo(*this);
-    if (!record) throw SyntaxError(SyntaxErrorCode, "'LOOP' without previous matching 'DO'.");
+    if (!record) throw Error(ErrorCode::SyntaxError, "'LOOP' without previous matching 'DO'.");
     if (!record->loopParsed) readLoopLine(*record, condition);
     if (shouldLeaveLoop(*record)) {
         seek(record->loopEnd);

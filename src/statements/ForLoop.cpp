@@ -1,7 +1,7 @@
 // FOR variable = start TO limit [STEP step] ... NEXT [variable], with EXIT FOR
 // and CONTINUE FOR. Limit and step are evaluated once, when FOR runs.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/Operators.h"
 #include "values/VariableStore.h"
@@ -34,7 +34,7 @@ Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
     TokenPosition end = position_;
     Value value = evaluateRange(start, end);
     if (value.type != DataType::Integer && value.type != DataType::Double)
-        throw ValueError(*currentToken_, TypeMismatch,
+        raiseAt(*currentToken_, ErrorCode::TypeMismatch,
                          formatMessage(typeMessage, dataTypeName(value.type).c_str()));
     return value;
 }
@@ -42,19 +42,19 @@ Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
 void ProgramExecutor::executeFor() {
     advance();
     if (currentToken_->type != TokenType::Variable) syntaxError("Loop variable expected after 'FOR'.");
-    Variable& variable = variables_.lookup(*currentToken_);
+    Variable& variable = lookupVariable(variables_, *currentToken_);
     advance();
-    if (!currentToken_->isOperator(OpEqual)) syntaxError("'=' expected in 'FOR' statement.");
+    if (!currentToken_->isOperator(Operator::Equal)) syntaxError("'=' expected in 'FOR' statement.");
     advance();
     Value start = evaluateForPart(
         "Integer or double type expected in FOR statement for initial value of loop variable. The type is [%s]");
     variable.assign(start);
-    if (!currentToken_->isCommand(CmdTo)) syntaxError("'TO' expected.");
+    if (!currentToken_->isCommand(Keyword::To)) syntaxError("'TO' expected.");
     advance();
     Value limit = evaluateForPart(
         "Integer or double type expected in FOR statement for TO value of loop variable. The type is [%s]");
     Value step(static_cast<int32_t>(1));
-    if (currentToken_->isCommand(CmdStep)) {
+    if (currentToken_->isCommand(Keyword::Step)) {
         advance();
         step = evaluateForPart(
             "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
@@ -97,15 +97,15 @@ void ProgramExecutor::skipPastNext(const std::string& variableName) {
     TokenPosition p = position_;
     for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
         if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdFor) {
+        if (p->keyword == Keyword::For) {
             ++depth;
-        } else if (p->commandCode == CmdNext) {
+        } else if (p->keyword == Keyword::Next) {
             if (--depth < 1) break;
         }
     }
     seek(p);
     if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'FOR' without matching 'NEXT'.");
+        raiseAt(*currentToken_, ErrorCode::SyntaxError, "'FOR' without matching 'NEXT'.");
     advance();
     if (currentToken_->type == TokenType::Variable) {
         if (currentToken_->text != variableName) syntaxError("'NEXT' without previous matching 'FOR'.");

@@ -2,7 +2,7 @@
 // Branches are not parsed ahead: a false branch is skipped by scanning
 // forward to the next ELSEIF, ELSE or END IF of the same depth.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/VariableStore.h"
 
@@ -24,9 +24,9 @@ bool ProgramExecutor::readCondition(const char* typeMessage) {
     TokenPosition end = position_;
     Value condition = evaluateRange(start, end);
     if (condition.type != DataType::Boolean)
-        throw ValueError(*currentToken_, TypeMismatch,
+        raiseAt(*currentToken_, ErrorCode::TypeMismatch,
                          formatMessage(typeMessage, dataTypeName(condition.type).c_str()));
-    if (!currentToken_->isCommand(CmdThen)) syntaxError("'THEN' expected.");
+    if (!currentToken_->isCommand(Keyword::Then)) syntaxError("'THEN' expected.");
     advance();
     if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'THEN'.");
     advance();
@@ -79,17 +79,17 @@ void ProgramExecutor::skipToNextBranch() {
     TokenPosition p = position_;
     for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
         if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdIf) {
+        if (p->keyword == Keyword::If) {
             ++depth;
-        } else if (p->commandCode == CmdElseIf || p->commandCode == CmdElse) {
+        } else if (p->keyword == Keyword::ElseIf || p->keyword == Keyword::Else) {
             if (depth <= 1) break;
-        } else if (p->commandCode == CmdEndIf) {
+        } else if (p->keyword == Keyword::EndIf) {
             if (--depth < 1) break;
         }
     }
     seek(p);
     if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
+        raiseAt(*currentToken_, ErrorCode::SyntaxError, "'IF' without matching 'END IF'.");
 }
 
 // Stops on the END IF of the current IF, passing over its other branches.
@@ -98,15 +98,15 @@ void ProgramExecutor::skipToEndIf() {
     TokenPosition p = position_;
     for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
         if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdIf) {
+        if (p->keyword == Keyword::If) {
             ++depth;
-        } else if (p->commandCode == CmdEndIf) {
+        } else if (p->keyword == Keyword::EndIf) {
             if (--depth < 1) break;
         }
     }
     seek(p);
     if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
+        raiseAt(*currentToken_, ErrorCode::SyntaxError, "'IF' without matching 'END IF'.");
 }
 
 }  // namespace tbasic

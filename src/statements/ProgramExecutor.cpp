@@ -2,8 +2,9 @@
 
 #include "diagnostics/Error.h"
 #include "expressions/ExpressionEvaluator.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/Console.h"
+#include "statements/Program.h"
 #include "values/VariableStore.h"
 
 namespace tbasic {
@@ -13,28 +14,7 @@ namespace {
 unsigned long long statementBudget = 0;  // 0: no limit
 unsigned long long statementsLeft = 0;
 
-// Expression tokens: everything else ends an expression range.
-// ORDER TOKENTYPE
-constexpr bool expressionTokenTypes[] = {
-    false,  // delimiter
-    true,   // operator
-    false,  // command
-    true,   // variable
-    true,   // bool
-    true,   // integer
-    true,   // double
-    true,   // string
-    false,  // data type
-    true,   // built-in function
-    true,   // func_or_array
-    true,   // function
-    false,  // array
-    false,  // end of program
-};
-
-bool isExpressionToken(const Token& token) {
-    return expressionTokenTypes[static_cast<int>(token.type)];
-}
+bool isExpressionToken(const Token& token) { return tokenTypeRecord(token.type).inExpression; }
 
 }  // namespace
 
@@ -48,11 +28,12 @@ std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
     return stack;
 }
 
-ProgramExecutor::ProgramExecutor(const TokenList& tokens)
+ProgramExecutor::ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions)
     : endPosition_(tokens.data() + tokens.size()),
       currentToken_(tokens.empty() ? &endOfProgramToken : tokens.data()),
       position_(tokens.data()),
-      variables_(variableStore()),
+      variables_(variables),
+      functions_(functions),
       flowStack_(sharedFlowStack()),
       flowBase_(flowStack_.size()) {}
 
@@ -77,52 +58,59 @@ void ProgramExecutor::run() {
             case TokenType::Command:
                 if (!executeCommand(token)) return;
                 break;
-            default:
+            case TokenType::Delimiter:
                 if (token.isEndOfLine()) {
                     advance();
                     break;
                 }
-                // A literal, operator, type name, built-in or other delimiter starts no statement.
-                throw SyntaxError(token);
+                raiseAt(token);
+            // A literal, operator, type name, built-in or array starts no statement.
+            case TokenType::Operator: case TokenType::Bool: case TokenType::Integer: case TokenType::Double:
+            case TokenType::String: case TokenType::DataType: case TokenType::BuiltinFunction:
+            case TokenType::FuncOrArray: case TokenType::Array: case TokenType::Count:
+                raiseAt(token);
             }
         }
     } catch (Error& error) {
-        if (currentToken_->type != TokenType::EndOfProgram) error.attachToken(*currentToken_);
+        if (currentToken_->type != TokenType::EndOfProgram) attachToken(error, *currentToken_);
         throw;
     }
 }
 
 bool ProgramExecutor::executeCommand(const Token& token) {
-    switch (token.commandCode) {
-    case CmdDim: executeDim(); return true;
-    case CmdIf: executeIf(); return true;
-    case CmdElseIf: executeElseIf(); return true;
-    case CmdElse: executeElse(); return true;
-    case CmdEndIf: executeEndIf(); return true;
-    case CmdFor: executeFor(); return true;
-    case CmdNext: executeNext(); return true;
-    case CmdExitFor: executeExitFor(); return true;
-    case CmdContinueFor: executeContinueFor(); return true;
-    case CmdDo: executeDo(LoopCondition::NoCondition); return true;
-    case CmdDoWhile: executeDo(LoopCondition::WhileCondition); return true;
-    case CmdDoUntil: executeDo(LoopCondition::UntilCondition); return true;
-    case CmdLoop: executeLoop(LoopCondition::NoCondition); return true;
-    case CmdLoopWhile: executeLoop(LoopCondition::WhileCondition); return true;
-    case CmdLoopUntil: executeLoop(LoopCondition::UntilCondition); return true;
-    case CmdExitDo: executeExitDo(); return true;
-    case CmdContinueDo: executeContinueDo(); return true;
-    case CmdEnd:
+    switch (token.keyword) {
+    case Keyword::Dim: executeDim(); return true;
+    case Keyword::If: executeIf(); return true;
+    case Keyword::ElseIf: executeElseIf(); return true;
+    case Keyword::Else: executeElse(); return true;
+    case Keyword::EndIf: executeEndIf(); return true;
+    case Keyword::For: executeFor(); return true;
+    case Keyword::Next: executeNext(); return true;
+    case Keyword::ExitFor: executeExitFor(); return true;
+    case Keyword::ContinueFor: executeContinueFor(); return true;
+    case Keyword::Do: executeDo(LoopCondition::NoCondition); return true;
+    case Keyword::DoWhile: executeDo(LoopCondition::WhileCondition); return true;
+    case Keyword::DoUntil: executeDo(LoopCondition::UntilCondition); return true;
+    case Keyword::Loop: executeLoop(LoopCondition::NoCondition); return true;
+    case Keyword::LoopWhile: executeLoop(LoopCondition::WhileCondition); return true;
+    case Keyword::LoopUntil: executeLoop(LoopCondition::UntilCondition); return true;
+    case Keyword::ExitDo: executeExitDo(); return true;
+    case Keyword::ContinueDo: executeContinueDo(); return true;
+    case Keyword::End:
         if (functionBody) throw ProgramEnd{};
         return false;
-    case CmdEndFunction: executeEndFunction(); return false;
-    case CmdEndSub: executeEndSub(); return false;
-    case CmdReturn: executeReturn(); return false;
-    case CmdPrint: executePrint(); return true;
-    default:
-        throw Error(token, UnexpectedError,
-                    formatMessage("Command [%s] not handled!!!",
-                                  token.command ? token.command->name.c_str() : token.text.c_str()));
+    case Keyword::EndFunction: executeEndFunction(); return false;
+    case Keyword::EndSub: executeEndSub(); return false;
+    case Keyword::Return: executeReturn(); return false;
+    case Keyword::Print: executePrint(); return true;
+    // Words that only stand inside a statement, and the unimplemented INPUT.
+    case Keyword::As: case Keyword::Then: case Keyword::To: case Keyword::Step: case Keyword::Function:
+    case Keyword::Sub: case Keyword::ByVal: case Keyword::ByRef: case Keyword::Input: case Keyword::Rem:
+    case Keyword::Count:
+        break;
     }
+    raiseAt(token, ErrorCode::UnexpectedError,
+            formatMessage("Command [%s] not handled!!!", std::string(keywordName(token.keyword)).c_str()));
 }
 
 void ProgramExecutor::skipExpression() {
@@ -138,12 +126,12 @@ void ProgramExecutor::skipToEndOfStatement() {
 }
 
 Value ProgramExecutor::evaluateRange(const TokenPosition& begin, const TokenPosition& end) {
-    RecursiveExpressionEvaluator evaluator(begin, end);
+    ExpressionEvaluator evaluator(begin, end, variables_, &functions_);
     return evaluator.evaluate();
 }
 
 void ProgramExecutor::syntaxError(const char* message) {
-    throw SyntaxError(*currentToken_, SyntaxErrorCode, message);
+    raiseAt(*currentToken_, ErrorCode::SyntaxError, message);
 }
 
 void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
@@ -151,12 +139,12 @@ void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
 }
 
 FlowControlInfo& ProgramExecutor::topFlow() {
-    if (flowEmpty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
     return *flowStack_.back();
 }
 
 void ProgramExecutor::popFlow() {
-    if (flowEmpty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
     flowStack_.pop_back();
 }
 
@@ -171,9 +159,9 @@ void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
 // name "=" expression
 void ProgramExecutor::executeAssignment() {
     const Token& name = *currentToken_;
-    Variable& variable = variables_.lookup(name);
+    Variable& variable = lookupVariable(variables_, name);
     advance();
-    if (!currentToken_->isOperator(OpEqual)) syntaxError("operator '=' expected.");
+    if (!currentToken_->isOperator(Operator::Equal)) syntaxError("operator '=' expected.");
     advance();
     TokenPosition start = position_;
     skipToEndOfStatement();
@@ -199,9 +187,9 @@ void ProgramExecutor::executeDim() {
         if (currentToken_->type != TokenType::Variable) syntaxError("Variable name expected after 'DIM'.");
         names.push_back(&currentToken_->text);
         advance();
-        if (currentToken_->isCommand(CmdAs)) break;
+        if (currentToken_->isCommand(Keyword::As)) break;
         if (currentToken_->isDelimiter(',')) continue;
-        throw SyntaxError(*currentToken_);
+        raiseAt(*currentToken_);
     }
     advance();
     if (currentToken_->type != TokenType::DataType) syntaxError("data type expected");
@@ -235,7 +223,7 @@ void ProgramExecutor::executePrint() {
                 writeOutputChar('\t');
                 lineEnd = false;
             } else {
-                throw SyntaxError(*currentToken_, SyntaxErrorCode,
+                raiseAt(*currentToken_, ErrorCode::SyntaxError,
                                   formatMessage("unexpected symbol [%s]", text.c_str()));
             }
         } else {

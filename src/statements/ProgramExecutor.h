@@ -13,10 +13,12 @@
 namespace tbasic {
 
 class VariableStore;
+class UserFunctionCaller;
 
 class ProgramExecutor {
 public:
-    explicit ProgramExecutor(const TokenList& tokens);
+    // Runs tokens with the given store; calls go to functions.
+    ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions);
     ~ProgramExecutor();
     ProgramExecutor(const ProgramExecutor&) = delete;
     ProgramExecutor& operator=(const ProgramExecutor&) = delete;
@@ -53,7 +55,7 @@ public:
     Value returnValue;
     // A function body's executor: END there ends the whole program.
     bool functionBody = false;
-    // Set by RETURN and END SUB, which close the call's frame.
+    // Set by RETURN and END SUB.
     bool returned = false;
 
 private:
@@ -102,6 +104,7 @@ private:
     const Token* currentToken_;
     TokenPosition position_;
     VariableStore& variables_;
+    UserFunctionCaller& functions_;
     // Executors nest strictly (a call's executor ends before its caller's
     // statement does), so they share one stack of records; this executor owns
     // the records from flowBase_ up and releases them when it ends.

@@ -14,13 +14,13 @@ bool isNameChar(char c) {
 }  // namespace
 
 void Operand::validateVariableName(const std::string& proposed) const {
-    if (proposed.empty()) throw SyntaxError(InvalidName, "Empty variable name");
+    if (proposed.empty()) throw Error(ErrorCode::InvalidName, "Empty variable name");
     for (char c : proposed)
         if (!isNameChar(c))
-            throw SyntaxError(InvalidName, formatMessage("Variable name [%s] contains invalid character",
+            throw Error(ErrorCode::InvalidName, formatMessage("Variable name [%s] contains invalid character",
                                                          proposed.c_str()));
     if (proposed[0] >= '0' && proposed[0] <= '9')
-        throw SyntaxError(InvalidName, formatMessage("Variable name [%s] starts with number", proposed.c_str()));
+        throw Error(ErrorCode::InvalidName, formatMessage("Variable name [%s] starts with number", proposed.c_str()));
 }
 
 Operand& Operand::operator=(const Operand& other) {
@@ -57,7 +57,7 @@ void Variable::assign(const Value& v) {
     } else if (declaredType == DataType::Double && v.type == DataType::Integer) {
         target.setInteger(v.intValue);
     } else {
-        throw ValueError(TypeMismatch, formatMessage("assign [%s] value to [%s] variable [%s]",
+        throw Error(ErrorCode::TypeMismatch, formatMessage("assign [%s] value to [%s] variable [%s]",
                                                      dataTypeName(v.type).c_str(),
                                                      dataTypeName(declaredType).c_str(), name.c_str()));
     }
@@ -82,7 +82,7 @@ void Variable::addGeneral(const Value& step) {
     } else if (declaredType == DataType::Double && step.type == DataType::Integer) {
         addInteger(target, step.intValue);
     } else {
-        throw ValueError(TypeMismatch, formatMessage("adding [%s] (%s) with [%s] value", name.c_str(),
+        throw Error(ErrorCode::TypeMismatch, formatMessage("adding [%s] (%s) with [%s] value", name.c_str(),
                                                      dataTypeName(declaredType).c_str(),
                                                      dataTypeName(step.type).c_str()));
     }

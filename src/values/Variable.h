@@ -2,6 +2,7 @@
 // stands for a caller's variable.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "values/DataType.h"
@@ -63,6 +64,13 @@ public:
 
 private:
     void addGeneral(const Value& step);
+};
+
+// What a name found at its last lookup, valid while the store's layout
+// generation is unchanged (see VariableStore::lookup); a variable token keeps one.
+struct LookupCache {
+    Variable* variable = nullptr;
+    std::uint64_t generation = 0;
 };
 
 }  // namespace tbasic
