@@ -135,7 +135,8 @@ public:
     }
 
     // The cursor helpers: each checks the token under the cursor, raises a
-    // syntax error with the message when it does not match, and moves past it.
+    // syntax error at it with the message when it does not match, and (but
+    // expectType) moves past it.
     void expectOperator(Operator which, const char* message) {
         if (!current_->isOperator(which)) fail(message);
         advance();
@@ -146,6 +147,10 @@ public:
     }
     void expectType(TokenType type, const char* message) {
         if (current_->type != type) fail(message);
+    }
+    void expectEndOfLine(const char* message) {
+        if (!current_->isEndOfLine()) fail(message);
+        advance();
     }
     // A line end or the end of the tokens.
     void expectEndOfStatement(const char* message) {

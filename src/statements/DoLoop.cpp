@@ -15,16 +15,11 @@ DoFlowControlInfo* topDo(ProgramExecutor& executor) {
     return static_cast<DoFlowControlInfo*>(&executor.topFlow());
 }
 
-bool isDoKeyword(const Token& token) {
-    return token.type == TokenType::Command &&
-           (token.keyword == Keyword::Do || token.keyword == Keyword::DoWhile || token.keyword == Keyword::DoUntil);
-}
+bool opensDo(Keyword k) { return k == Keyword::Do || k == Keyword::DoWhile || k == Keyword::DoUntil; }
+bool closesDo(Keyword k) { return k == Keyword::Loop || k == Keyword::LoopWhile || k == Keyword::LoopUntil; }
+bool never(Keyword) { return false; }
 
-bool isLoopKeyword(const Token& token) {
-    return token.type == TokenType::Command && (token.keyword == Keyword::Loop ||
-                                                token.keyword == Keyword::LoopWhile ||
-                                                token.keyword == Keyword::LoopUntil);
-}
+constexpr ProgramExecutor::BlockShape doLoop{opensDo, never, closesDo};
 
 LoopCondition loopConditionOf(const Token& token) {
     if (token.keyword == Keyword::LoopWhile || token.keyword == Keyword::DoWhile) return LoopCondition::WhileCondition;
@@ -48,19 +43,7 @@ bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
 
 // Scans from inside the body to the matching LOOP keyword and stops on it.
 static void scanToLoopKeyword(ProgramExecutor& executor) {
-    int depth = 1;
-    TokenPosition p = executor.position();
-    const TokenPosition end = executor.endPosition();
-    for (; p != end && p->type != TokenType::EndOfProgram; ++p) {
-        if (isDoKeyword(*p)) {
-            ++depth;
-        } else if (isLoopKeyword(*p)) {
-            if (--depth < 1) break;
-        }
-    }
-    executor.seek(p);
-    if (executor.currentToken().type == TokenType::EndOfProgram)
-        throw Error(ErrorCode::SyntaxError, "'DO' without matching 'LOOP'.");
+    if (!executor.skipToBlockEnd(doLoop)) throw Error(ErrorCode::SyntaxError, "'DO' without matching 'LOOP'.");
 }
 
 void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {
@@ -70,32 +53,31 @@ void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopConditi
     }
     scanToLoopKeyword(*this);
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram) {
+    if (!cursor_.current().isEndOfLine() && cursor_.current().type != TokenType::EndOfProgram) {
         if (hasTopCondition) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         skipToEndOfStatement();
     }
     advance();
-    record.loopEnd = position_;
+    record.loopEnd = cursor_.position();
     record.loopEndKnown = true;
 }
 
 void ProgramExecutor::executeDo(LoopCondition condition) {
     advance();
-    auto record = std::make_unique<DoFlowControlInfo>(condition, endPosition_);
+    auto record = std::make_unique<DoFlowControlInfo>(condition, cursor_.end());
     if (condition != LoopCondition::NoCondition) {
-        record->conditionBegin = position_;
+        record->conditionBegin = cursor_.position();
         skipExpression();
-        record->conditionEnd = position_;
+        record->conditionEnd = cursor_.position();
     }
-    if (!currentToken_->isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of DO.");
+    if (!cursor_.current().isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of DO.");
     advance();
-    record->bodyStart = position_;
+    record->bodyStart = cursor_.position();
     if (shouldLeaveLoop(*record)) {
         jumpPastLoop(*record, record->conditionAtTop);
         return;
     }
-    pushFlow(std::move(record));
-    variables_.pushScope();
+    openBlock(std::move(record));
 }
 
 // The first reading of a LOOP line: its condition, if any, and the position after it.
@@ -104,13 +86,13 @@ void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition cond
     if (condition != LoopCondition::NoCondition) {
         if (record.conditionAtTop) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         record.conditionKind = condition;
-        record.conditionBegin = position_;
+        record.conditionBegin = cursor_.position();
         skipExpression();
-        record.conditionEnd = position_;
+        record.conditionEnd = cursor_.position();
     }
-    if (!currentToken_->isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of LOOP.");
+    if (!cursor_.current().isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of LOOP.");
     advance();
-    record.loopEnd = position_;
+    record.loopEnd = cursor_.position();
     record.loopEndKnown = true;
     record.loopParsed = true;
 }
@@ -121,50 +103,38 @@ void ProgramExecutor::executeLoop(LoopCondition condition) {
     if (!record->loopParsed) readLoopLine(*record, condition);
     if (shouldLeaveLoop(*record)) {
         seek(record->loopEnd);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 
 void ProgramExecutor::executeExitDo() {
-    const char* message = "'EXIT DO' without previous matching 'DO'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::DoBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'EXIT DO'.");
+    leaveInnerBlocks(FlowKind::DoBlock, "'EXIT DO' without previous matching 'DO'.", "EOL expected after 'EXIT DO'.");
     advance();
     DoFlowControlInfo* record = topDo(*this);
     jumpPastLoop(*record, record->conditionAtTop);
-    popFlow();
-    variables_.popScope();
+    closeBlock();
 }
 
 // CONTINUE DO tests the loop's condition on every pass. A bottom-tested loop
 // whose LOOP line has not been read yet has it read first, as LOOP would; the
 // test itself runs from the CONTINUE DO line, so its errors are reported there.
 void ProgramExecutor::executeContinueDo() {
-    const char* message = "'CONTINUE DO' without previous matching 'DO'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::DoBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE DO'.");
+    leaveInnerBlocks(FlowKind::DoBlock, "'CONTINUE DO' without previous matching 'DO'.",
+                     "EOL expected after 'CONTINUE DO'.");
     DoFlowControlInfo* record = topDo(*this);
     if (!record->conditionAtTop && !record->loopParsed) {
-        const TokenPosition lineEnd = position_;
+        const TokenPosition lineEnd = cursor_.position();
         scanToLoopKeyword(*this);
-        readLoopLine(*record, loopConditionOf(*currentToken_));
+        readLoopLine(*record, loopConditionOf(cursor_.current()));
         seek(lineEnd);
     }
     if (shouldLeaveLoop(*record)) {
         jumpPastLoop(*record, record->conditionAtTop);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 

@@ -10,6 +10,12 @@ namespace tbasic {
 
 namespace {
 
+bool opensFor(Keyword k) { return k == Keyword::For; }
+bool closesFor(Keyword k) { return k == Keyword::Next; }
+bool never(Keyword) { return false; }
+
+constexpr ProgramExecutor::BlockShape forLoop{opensFor, never, closesFor};
+
 ForFlowControlInfo* topFor(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;
     return static_cast<ForFlowControlInfo*>(&executor.topFlow());
@@ -29,124 +35,94 @@ bool ProgramExecutor::isLoopFinished(const ForFlowControlInfo& record) {
 }
 
 Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
-    TokenPosition start = position_;
+    TokenPosition start = cursor_.position();
     skipExpression();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     Value value = evaluateRange(start, end);
     if (value.type != DataType::Integer && value.type != DataType::Double)
-        raiseAt(*currentToken_, ErrorCode::TypeMismatch,
+        raiseAt(cursor_.current(), ErrorCode::TypeMismatch,
                          formatMessage(typeMessage, dataTypeName(value.type).c_str()));
     return value;
 }
 
 void ProgramExecutor::executeFor() {
     advance();
-    if (currentToken_->type != TokenType::Variable) syntaxError("Loop variable expected after 'FOR'.");
-    Variable& variable = lookupVariable(variables_, *currentToken_);
+    cursor_.expectType(TokenType::Variable, "Loop variable expected after 'FOR'.");
+    Variable& variable = lookupVariable(variables_, cursor_.current());
     advance();
-    if (!currentToken_->isOperator(Operator::Equal)) syntaxError("'=' expected in 'FOR' statement.");
-    advance();
+    cursor_.expectOperator(Operator::Equal, "'=' expected in 'FOR' statement.");
     Value start = evaluateForPart(
         "Integer or double type expected in FOR statement for initial value of loop variable. The type is [%s]");
     variable.assign(start);
-    if (!currentToken_->isCommand(Keyword::To)) syntaxError("'TO' expected.");
-    advance();
+    cursor_.expectCommand(Keyword::To, "'TO' expected.");
     Value limit = evaluateForPart(
         "Integer or double type expected in FOR statement for TO value of loop variable. The type is [%s]");
     Value step(static_cast<int32_t>(1));
-    if (currentToken_->isCommand(Keyword::Step)) {
+    if (cursor_.current().isCommand(Keyword::Step)) {
         advance();
         step = evaluateForPart(
             "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
     }
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected at the end of FOR statement.");
-    advance();
-    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), position_);
+    cursor_.expectEndOfLine("EOL expected at the end of FOR statement.");
+    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), cursor_.position());
     if (isLoopFinished(*record)) {
         skipPastNext(variable.name);
         return;
     }
-    pushFlow(std::move(record));
-    variables_.pushScope();
+    openBlock(std::move(record));
 }
 
 void ProgramExecutor::executeNext() {
     ForFlowControlInfo* record = topFor(*this);
-    if (!record) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (!record) cursor_.fail("'NEXT' without previous matching 'FOR'.");
     advance();
-    if (currentToken_->type == TokenType::Variable) {
-        if (currentToken_->text != record->variable->name) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (cursor_.current().type == TokenType::Variable) {
+        if (cursor_.current().text != record->variable->name) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
-        syntaxError("End of statement expected after 'NEXT'.");
-    advance();
+    cursor_.expectEndOfStatement("End of statement expected after 'NEXT'.");
     record->variable->add(record->step);
     if (isLoopFinished(*record)) {
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 
 // From inside a loop body to the first token after its NEXT line.
 void ProgramExecutor::skipPastNext(const std::string& variableName) {
-    int depth = 1;
-    TokenPosition p = position_;
-    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
-        if (p->type != TokenType::Command) continue;
-        if (p->keyword == Keyword::For) {
-            ++depth;
-        } else if (p->keyword == Keyword::Next) {
-            if (--depth < 1) break;
-        }
-    }
-    seek(p);
-    if (currentToken_->type == TokenType::EndOfProgram)
-        raiseAt(*currentToken_, ErrorCode::SyntaxError, "'FOR' without matching 'NEXT'.");
+    if (!skipToBlockEnd(forLoop)) cursor_.fail("'FOR' without matching 'NEXT'.");
     advance();
-    if (currentToken_->type == TokenType::Variable) {
-        if (currentToken_->text != variableName) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (cursor_.current().type == TokenType::Variable) {
+        if (cursor_.current().text != variableName) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
-    if (currentToken_->isEndOfLine() || currentToken_->type == TokenType::EndOfProgram) {
+    if (cursor_.current().isEndOfLine() || cursor_.current().type == TokenType::EndOfProgram) {
         advance();
     } else {
-        syntaxError("End of statement expected after 'NEXT'.");
+        cursor_.fail("End of statement expected after 'NEXT'.");
     }
 }
 
 void ProgramExecutor::executeExitFor() {
-    const char* message = "'EXIT FOR' without previous matching 'FOR'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::ForBlock, message);
+    leaveInnerBlocks(FlowKind::ForBlock, "'EXIT FOR' without previous matching 'FOR'.",
+                     "EOL expected after 'EXIT FOR'.");
     advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'EXIT FOR'.");
-    advance();
-    ForFlowControlInfo* record = topFor(*this);
-    skipPastNext(record->variable->name);
-    popFlow();
-    variables_.popScope();
+    skipPastNext(topFor(*this)->variable->name);
+    closeBlock();
 }
 
 void ProgramExecutor::executeContinueFor() {
-    const char* message = "'CONTINUE FOR' without previous matching 'FOR'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::ForBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE FOR'.");
+    leaveInnerBlocks(FlowKind::ForBlock, "'CONTINUE FOR' without previous matching 'FOR'.",
+                     "EOL expected after 'CONTINUE FOR'.");
     advance();
     ForFlowControlInfo* record = topFor(*this);
     record->variable->add(record->step);
     if (isLoopFinished(*record)) {
         skipPastNext(record->variable->name);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 

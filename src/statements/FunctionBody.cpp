@@ -12,17 +12,17 @@ void ProgramExecutor::executeReturn() {
     const char* message = "'RETURN' without matching 'FUNCTION' or 'SUB'.";
     if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
     while (topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock) {
-        popFlow();
+        closeBlock();
         if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
     }
     auto& call = static_cast<FuncFlowControlInfo&>(topFlow());
     advance();
     if (call.kind == FlowKind::FunctionBlock) {
-        if (currentToken_->isEndOfLine())
+        if (cursor_.current().isEndOfLine())
             throw Error(ErrorCode::SyntaxError, "'RETURN' of a function without return value.");
-        TokenPosition start = position_;
+        TokenPosition start = cursor_.position();
         skipExpression();
-        TokenPosition end = position_;
+        TokenPosition end = cursor_.position();
         Value result = evaluateRange(start, end);
         if (result.type != call.returnType)
             throw Error(ErrorCode::TypeMismatch,
@@ -33,7 +33,7 @@ void ProgramExecutor::executeReturn() {
         // The frame closes now: the result must not name one of its variables.
         returnValue.origin = nullptr;
     } else {
-        if (!currentToken_->isEndOfLine())
+        if (!cursor_.current().isEndOfLine())
             throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
         returnValue = Value();
     }
@@ -46,7 +46,7 @@ void ProgramExecutor::executeEndSub() {
     if (flowEmpty() || topFlow().kind != FlowKind::SubBlock)
         throw Error(ErrorCode::SyntaxError, "'END SUB' without matching 'SUB'.");
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
+    if (!cursor_.current().isEndOfLine() && cursor_.current().type != TokenType::EndOfProgram)
         throw Error(ErrorCode::SyntaxError, "EOL expected after 'END SUB'.");
     returnValue = Value();
     popFlow();

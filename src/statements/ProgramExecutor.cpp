@@ -29,9 +29,7 @@ std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
 }
 
 ProgramExecutor::ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions)
-    : endPosition_(tokens.data() + tokens.size()),
-      currentToken_(tokens.empty() ? &endOfProgramToken : tokens.data()),
-      position_(tokens.data()),
+    : cursor_(tokens),
       variables_(variables),
       functions_(functions),
       flowStack_(sharedFlowStack()),
@@ -45,7 +43,7 @@ void ProgramExecutor::run() {
     try {
         while (true) {
             if (statementBudget != 0 && statementsLeft-- == 0) throw StatementBudgetExhausted{};
-            const Token& token = *currentToken_;
+            const Token& token = cursor_.current();
             switch (token.type) {
             case TokenType::EndOfProgram:
                 return;
@@ -72,7 +70,7 @@ void ProgramExecutor::run() {
             }
         }
     } catch (Error& error) {
-        if (currentToken_->type != TokenType::EndOfProgram) attachToken(error, *currentToken_);
+        if (cursor_.current().type != TokenType::EndOfProgram) attachToken(error, cursor_.current());
         throw;
     }
 }
@@ -114,24 +112,20 @@ bool ProgramExecutor::executeCommand(const Token& token) {
 }
 
 void ProgramExecutor::skipExpression() {
-    TokenPosition p = position_;
-    while (p != endPosition_ && isExpressionToken(*p)) ++p;
+    TokenPosition p = cursor_.position();
+    while (p != cursor_.end() && isExpressionToken(*p)) ++p;
     seek(p);
 }
 
 void ProgramExecutor::skipToEndOfStatement() {
-    TokenPosition p = position_;
-    while (p != endPosition_ && !p->endsStatement) ++p;
+    TokenPosition p = cursor_.position();
+    while (p != cursor_.end() && !p->endsStatement) ++p;
     seek(p);
 }
 
 Value ProgramExecutor::evaluateRange(const TokenPosition& begin, const TokenPosition& end) {
     ExpressionEvaluator evaluator(begin, end, variables_, &functions_);
     return evaluator.evaluate();
-}
-
-void ProgramExecutor::syntaxError(const char* message) {
-    raiseAt(*currentToken_, ErrorCode::SyntaxError, message);
 }
 
 void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
@@ -149,32 +143,53 @@ void ProgramExecutor::popFlow() {
 }
 
 void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
-    while (!flowEmpty() && flowStack_.back()->kind != kind) {
-        popFlow();
-        variables_.popScope();
+    while (!flowEmpty() && flowStack_.back()->kind != kind) closeBlock();
+    if (flowEmpty()) cursor_.fail(notMatchedMessage);
+}
+
+// EXIT and CONTINUE start alike: the blocks inside the loop close, the line must end.
+void ProgramExecutor::leaveInnerBlocks(FlowKind kind, const char* notMatchedMessage, const char* lineEndMessage) {
+    unwindTo(kind, notMatchedMessage);
+    advance();
+    if (!cursor_.current().isEndOfLine()) cursor_.fail(lineEndMessage);
+}
+
+bool ProgramExecutor::skipToBlockEnd(const BlockShape& shape) {
+    int depth = 1;
+    TokenPosition p = cursor_.position();
+    for (; p != cursor_.end() && p->type != TokenType::EndOfProgram; ++p) {
+        if (p->type != TokenType::Command) continue;
+        const Keyword keyword = p->keyword;
+        if (shape.opens(keyword)) {
+            ++depth;
+        } else if (shape.continues(keyword)) {
+            if (depth <= 1) break;
+        } else if (shape.closes(keyword)) {
+            if (--depth < 1) break;
+        }
     }
-    if (flowEmpty()) syntaxError(notMatchedMessage);
+    seek(p);
+    return cursor_.current().type != TokenType::EndOfProgram;
 }
 
 // name "=" expression
 void ProgramExecutor::executeAssignment() {
-    const Token& name = *currentToken_;
+    const Token& name = cursor_.current();
     Variable& variable = lookupVariable(variables_, name);
     advance();
-    if (!currentToken_->isOperator(Operator::Equal)) syntaxError("operator '=' expected.");
-    advance();
-    TokenPosition start = position_;
+    cursor_.expectOperator(Operator::Equal, "operator '=' expected.");
+    TokenPosition start = cursor_.position();
     skipToEndOfStatement();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     variable.assign(evaluateRange(start, end));
     advance();
 }
 
 // A FUNCTION or SUB called as a statement; its result is dropped.
 void ProgramExecutor::executeExpressionStatement() {
-    TokenPosition start = position_;
+    TokenPosition start = cursor_.position();
     skipToEndOfStatement();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     evaluateRange(start, end);
     advance();
 }
@@ -184,20 +199,18 @@ void ProgramExecutor::executeDim() {
     std::vector<const std::string*> names;
     while (true) {
         advance();
-        if (currentToken_->type != TokenType::Variable) syntaxError("Variable name expected after 'DIM'.");
-        names.push_back(&currentToken_->text);
+        cursor_.expectType(TokenType::Variable, "Variable name expected after 'DIM'.");
+        names.push_back(&cursor_.current().text);
         advance();
-        if (currentToken_->isCommand(Keyword::As)) break;
-        if (currentToken_->isDelimiter(',')) continue;
-        raiseAt(*currentToken_);
+        if (cursor_.current().isCommand(Keyword::As)) break;
+        if (cursor_.current().isDelimiter(',')) continue;
+        raiseAt(cursor_.current());
     }
     advance();
-    if (currentToken_->type != TokenType::DataType) syntaxError("data type expected");
-    DataType type = dataTypeFromName(currentToken_->text);
+    cursor_.expectType(TokenType::DataType, "data type expected");
+    DataType type = dataTypeFromName(cursor_.current().text);
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
-        syntaxError("End of statement expected after data type");
-    advance();
+    cursor_.expectEndOfStatement("End of statement expected after data type");
     for (const std::string* name : names) variables_.declare(Variable(*name, type));
 }
 
@@ -205,14 +218,14 @@ void ProgramExecutor::executeDim() {
 void ProgramExecutor::executePrint() {
     bool lineEnd = true;
     advance();
-    if (currentToken_->type == TokenType::EndOfProgram) {
+    if (cursor_.current().type == TokenType::EndOfProgram) {
         writeLineEnd();
         return;
     }
     while (true) {
-        if (currentToken_->type == TokenType::Delimiter) {
-            char delimiter = currentToken_->text.empty() ? '\0' : currentToken_->text[0];
-            std::string text = currentToken_->text;
+        if (cursor_.current().type == TokenType::Delimiter) {
+            char delimiter = cursor_.current().text.empty() ? '\0' : cursor_.current().text[0];
+            std::string text = cursor_.current().text;
             advance();
             if (delimiter == '\n') {
                 if (lineEnd) writeLineEnd();
@@ -223,17 +236,17 @@ void ProgramExecutor::executePrint() {
                 writeOutputChar('\t');
                 lineEnd = false;
             } else {
-                raiseAt(*currentToken_, ErrorCode::SyntaxError,
+                raiseAt(cursor_.current(), ErrorCode::SyntaxError,
                                   formatMessage("unexpected symbol [%s]", text.c_str()));
             }
         } else {
-            TokenPosition start = position_;
+            TokenPosition start = cursor_.position();
             skipExpression();
-            TokenPosition end = position_;
+            TokenPosition end = cursor_.position();
             writeOutput(evaluateRange(start, end));
             lineEnd = true;
         }
-        if (currentToken_->type == TokenType::EndOfProgram) {
+        if (cursor_.current().type == TokenType::EndOfProgram) {
             writeLineEnd();
             return;
         }
