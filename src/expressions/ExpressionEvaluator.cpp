@@ -315,7 +315,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::readVariable() {
     return value;
 }
 
-void ExpressionEvaluator::expectOpeningParenthesis(const Token& function) {
+TBASIC_LEVEL void ExpressionEvaluator::expectOpeningParenthesis(const Token& function) {
     if (!current_->isOperator(Operator::OpenParen))
         fail(formatMessage("arguments expected for function [%s]", function.text.c_str()).c_str());
     advance();

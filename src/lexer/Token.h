@@ -14,7 +14,7 @@
 
 namespace tbasic {
 
-enum class TokenType : std::uint8_t {
+enum class TokenType : std::int32_t {
     Delimiter,
     Operator,
     Command,

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -24,7 +25,7 @@ constexpr bool rowsFollowEnumOrder(const Table& table) {
 
 // ---- Keywords ----
 
-enum class Keyword : std::uint8_t {
+enum class Keyword : std::int32_t {
     Dim, As, If, Then, ElseIf, Else, EndIf,
     For, To, Step, Next, ExitFor, ContinueFor,
     Do, DoWhile, DoUntil, Loop, LoopWhile, LoopUntil, ExitDo, ContinueDo,
@@ -65,6 +66,21 @@ constexpr std::string_view keywordName(Keyword keyword) {
     return keywordTable[static_cast<std::size_t>(keyword)].name;
 }
 
+// A set of keywords, one bit each.
+class KeywordSet {
+public:
+    constexpr KeywordSet() = default;
+    constexpr KeywordSet(std::initializer_list<Keyword> keywords) {
+        for (Keyword keyword : keywords) bits_ |= bit(keyword);
+    }
+    constexpr bool has(Keyword keyword) const { return (bits_ & bit(keyword)) != 0; }
+
+private:
+    static constexpr std::uint64_t bit(Keyword keyword) { return std::uint64_t(1) << static_cast<unsigned>(keyword); }
+    std::uint64_t bits_ = 0;
+};
+static_assert(static_cast<std::size_t>(Keyword::Count) <= 64, "a KeywordSet holds every keyword");
+
 // Words the file pre-pass drops wherever they stand.
 inline constexpr std::string_view ignoredWords[] = {"let", "goto", "gosub"};
 
@@ -79,7 +95,7 @@ char shortFormOf(std::string_view lowerWord);
 
 // ---- Operators ----
 
-enum class Operator : std::uint8_t {
+enum class Operator : std::int32_t {
     Add, Subtract, Multiply, Divide, IntegerDivide, Modulo, Power,
     Greater, GreaterEqual, Less, LessEqual, Equal, NotEqual,
     And, Or, Not, OpenParen, CloseParen,
@@ -138,7 +154,7 @@ std::optional<Operator> findOperator(std::string_view text);
 
 // ---- Built-in functions ----
 
-enum class Builtin : std::uint8_t {
+enum class Builtin : std::int32_t {
     Abs, Sign, Int, Sqrt, Exp, Log, Log10, Rad, Deg, Sin, Cos, Tan, Asin, Acos, Atan,
     Sinh, Cosh, Tanh, Asinh, Acosh, Atanh, Sec, Csc, Pi, Random,
     Now, Date, Time,

@@ -15,11 +15,8 @@ DoFlowControlInfo* topDo(ProgramExecutor& executor) {
     return static_cast<DoFlowControlInfo*>(&executor.topFlow());
 }
 
-bool opensDo(Keyword k) { return k == Keyword::Do || k == Keyword::DoWhile || k == Keyword::DoUntil; }
-bool closesDo(Keyword k) { return k == Keyword::Loop || k == Keyword::LoopWhile || k == Keyword::LoopUntil; }
-bool never(Keyword) { return false; }
-
-constexpr ProgramExecutor::BlockShape doLoop{opensDo, never, closesDo};
+constexpr ProgramExecutor::BlockShape doLoop{
+    {Keyword::Do, Keyword::DoWhile, Keyword::DoUntil}, {}, {Keyword::Loop, Keyword::LoopWhile, Keyword::LoopUntil}};
 
 LoopCondition loopConditionOf(const Token& token) {
     if (token.keyword == Keyword::LoopWhile || token.keyword == Keyword::DoWhile) return LoopCondition::WhileCondition;

@@ -10,11 +10,7 @@ namespace tbasic {
 
 namespace {
 
-bool opensFor(Keyword k) { return k == Keyword::For; }
-bool closesFor(Keyword k) { return k == Keyword::Next; }
-bool never(Keyword) { return false; }
-
-constexpr ProgramExecutor::BlockShape forLoop{opensFor, never, closesFor};
+constexpr ProgramExecutor::BlockShape forLoop{{Keyword::For}, {}, {Keyword::Next}};
 
 ForFlowControlInfo* topFor(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;

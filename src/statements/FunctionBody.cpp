@@ -10,11 +10,11 @@ namespace tbasic {
 // RETURN [expression]: leaves the body, closing every block it sits in.
 void ProgramExecutor::executeReturn() {
     const char* message = "'RETURN' without matching 'FUNCTION' or 'SUB'.";
+    // The blocks inside the body close with it; their scopes go with the
+    // call's frame, which the caller closes.
+    while (!flowEmpty() && topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock)
+        popFlow();
     if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
-    while (topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock) {
-        closeBlock();
-        if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
-    }
     auto& call = static_cast<FuncFlowControlInfo&>(topFlow());
     advance();
     if (call.kind == FlowKind::FunctionBlock) {

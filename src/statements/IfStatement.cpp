@@ -10,13 +10,8 @@ namespace tbasic {
 
 namespace {
 
-bool opensIf(Keyword k) { return k == Keyword::If; }
-bool continuesIf(Keyword k) { return k == Keyword::ElseIf || k == Keyword::Else; }
-bool closesIf(Keyword k) { return k == Keyword::EndIf; }
-bool never(Keyword) { return false; }
-
-constexpr ProgramExecutor::BlockShape ifBranches{opensIf, continuesIf, closesIf};
-constexpr ProgramExecutor::BlockShape wholeIf{opensIf, never, closesIf};
+constexpr ProgramExecutor::BlockShape ifBranches{{Keyword::If}, {Keyword::ElseIf, Keyword::Else}, {Keyword::EndIf}};
+constexpr ProgramExecutor::BlockShape wholeIf{{Keyword::If}, {}, {Keyword::EndIf}};
 
 IfFlowControlInfo* topIf(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::IfBlock) return nullptr;

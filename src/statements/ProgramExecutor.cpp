@@ -14,6 +14,12 @@ namespace {
 unsigned long long statementBudget = 0;  // 0: no limit
 unsigned long long statementsLeft = 0;
 
+// Kept out of line: the statement dispatch stays small enough to inline.
+[[noreturn]] __attribute__((noinline, cold)) void failUnhandledCommand(const Token& token) {
+    const std::string name(keywordName(token.keyword));
+    raiseAt(token, ErrorCode::UnexpectedError, formatMessage("Command [%s] not handled!!!", name.c_str()));
+}
+
 bool isExpressionToken(const Token& token) { return tokenTypeRecord(token.type).inExpression; }
 
 }  // namespace
@@ -107,8 +113,7 @@ bool ProgramExecutor::executeCommand(const Token& token) {
     case Keyword::Count:
         break;
     }
-    raiseAt(token, ErrorCode::UnexpectedError,
-            formatMessage("Command [%s] not handled!!!", std::string(keywordName(token.keyword)).c_str()));
+    failUnhandledCommand(token);
 }
 
 void ProgramExecutor::skipExpression() {
@@ -160,11 +165,11 @@ bool ProgramExecutor::skipToBlockEnd(const BlockShape& shape) {
     for (; p != cursor_.end() && p->type != TokenType::EndOfProgram; ++p) {
         if (p->type != TokenType::Command) continue;
         const Keyword keyword = p->keyword;
-        if (shape.opens(keyword)) {
+        if (shape.opens.has(keyword)) {
             ++depth;
-        } else if (shape.continues(keyword)) {
+        } else if (shape.continues.has(keyword)) {
             if (depth <= 1) break;
-        } else if (shape.closes(keyword)) {
+        } else if (shape.closes.has(keyword)) {
             if (--depth < 1) break;
         }
     }

@@ -64,9 +64,9 @@ public:
 
     // Which keywords open, continue (ELSE, ELSEIF) and close one kind of block.
     struct BlockShape {
-        bool (*opens)(Keyword);
-        bool (*continues)(Keyword);
-        bool (*closes)(Keyword);
+        KeywordSet opens;
+        KeywordSet continues;
+        KeywordSet closes;
     };
     // Moves from inside a block to the first keyword that continues or
     // closes it, passing over nested blocks of the same kind; false when the

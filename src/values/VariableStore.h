@@ -101,7 +101,8 @@ public:
     // scope that held variables is emptied or closed. Declaring never
     // changes what an existing name finds, since a frame has no shadowing.
     Variable& lookup(std::string_view name, std::size_t hash, LookupCache& cache) {
-        if (cache.generation == generation_ && cache.variable) return *cache.variable;
+        // Generations start at 1, so a cache that never found anything never matches.
+        if (cache.generation == generation_) return *cache.variable;
         Variable& variable = lookup(name, hash);
         cache.variable = &variable;
         cache.generation = generation_;
