@@ -177,7 +177,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::continueAdditive(Value& left) {
         } else {
             subtractFrom(left, right);
         }
-        left.origin = nullptr;
     }
 }
 
@@ -193,7 +192,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::continueModulo(Value& left) {
         advance();
         Value right = parseIntegerDivision();
         moduloBy(left, right);
-        left.origin = nullptr;
     }
 }
 
@@ -209,7 +207,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::continueIntegerDivision(Value& left) {
         advance();
         Value right = parseMultiplicative();
         integerDivideBy(left, right);
-        left.origin = nullptr;
     }
 }
 
@@ -230,7 +227,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::continueMultiplicative(Value& left) {
         } else {
             divideBy(left, right);
         }
-        left.origin = nullptr;
     }
 }
 
@@ -261,7 +257,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::continuePower(Value& left) {
         advance();
         Value right = parseUnary();
         raiseTo(left, right);
-        left.origin = nullptr;
     }
 }
 

@@ -154,6 +154,7 @@ double powerBySquaring(double x, int32_t n) {
 }
 
 void raiseTo(Value& base, const Value& exponent) {
+    base.origin = nullptr;
     if (exponent.type == DataType::Double && lessThanZero(base)) {
         double e = exponent.doubleValue;
         bool whole = false;
