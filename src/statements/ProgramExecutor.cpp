@@ -219,43 +219,29 @@ void ProgramExecutor::executeDim() {
     for (const std::string* name : names) variables_.declare(Variable(*name, type));
 }
 
-// PRINT { item | ";" | "," }
+// PRINT { item | ";" | "," }. The tokenizer makes only three delimiters:
+// line ends, ";" and ",".
 void ProgramExecutor::executePrint() {
     bool lineEnd = true;
     advance();
-    if (cursor_.current().type == TokenType::EndOfProgram) {
-        writeLineEnd();
-        return;
-    }
-    while (true) {
-        if (cursor_.current().type == TokenType::Delimiter) {
-            char delimiter = cursor_.current().text.empty() ? '\0' : cursor_.current().text[0];
-            std::string text = cursor_.current().text;
-            advance();
-            if (delimiter == '\n') {
-                if (lineEnd) writeLineEnd();
-                return;
-            } else if (delimiter == ';') {
-                lineEnd = false;
-            } else if (delimiter == ',') {
-                writeOutputChar('\t');
-                lineEnd = false;
-            } else {
-                raiseAt(cursor_.current(), ErrorCode::SyntaxError,
-                                  formatMessage("unexpected symbol [%s]", text.c_str()));
-            }
-        } else {
+    while (cursor_.current().type != TokenType::EndOfProgram) {
+        const Token& token = cursor_.current();
+        if (token.type != TokenType::Delimiter) {
             TokenPosition start = cursor_.position();
             skipExpression();
-            TokenPosition end = cursor_.position();
-            writeOutput(evaluateRange(start, end));
+            writeOutput(evaluateRange(start, cursor_.position()));
             lineEnd = true;
+            continue;
         }
-        if (cursor_.current().type == TokenType::EndOfProgram) {
-            writeLineEnd();
+        advance();
+        if (token.isEndOfLine()) {
+            if (lineEnd) writeLineEnd();
             return;
         }
+        if (token.isDelimiter(',')) writeOutputChar('\t');
+        lineEnd = false;
     }
+    writeLineEnd();
 }
 
 }  // namespace tbasic

@@ -11,9 +11,8 @@ bool isNameChar(char c) {
     return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-}  // namespace
-
-void Operand::validateVariableName(const std::string& proposed) const {
+// Raises error 6 for an empty name, a bad character or a leading digit.
+void validateVariableName(const std::string& proposed) {
     if (proposed.empty()) throw Error(ErrorCode::InvalidName, "Empty variable name");
     for (char c : proposed)
         if (!isNameChar(c))
@@ -23,26 +22,19 @@ void Operand::validateVariableName(const std::string& proposed) const {
         throw Error(ErrorCode::InvalidName, formatMessage("Variable name [%s] starts with number", proposed.c_str()));
 }
 
-Operand& Operand::operator=(const Operand& other) {
-    name = other.name;
-    declaredType = other.declaredType;
-    return *this;
-}
+}  // namespace
 
-bool Operand::operator==(Operand& other) { return equals(value(), other.value()); }
-bool Operand::operator!=(Operand& other) { return !(*this == other); }
-
-Variable::Variable(std::string name, DataType type) : Operand(std::move(name), type) {
+Variable::Variable(std::string name, DataType type) : name(std::move(name)), declaredType(type) {
     validateVariableName(this->name);
     ownValue = Value(type);
 }
 
-Variable::Variable(std::string name, const Value& value) : Operand(std::move(name), value.type) {
+Variable::Variable(std::string name, const Value& value) : name(std::move(name)), declaredType(value.type) {
     validateVariableName(this->name);
     ownValue = value;
 }
 
-Variable::Variable(std::string name, Variable& target) : Operand(std::move(name), target.declaredType) {
+Variable::Variable(std::string name, Variable& target) : name(std::move(name)), declaredType(target.declaredType) {
     validateVariableName(this->name);
     isReference = true;
     referent = &target;

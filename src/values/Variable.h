@@ -10,27 +10,7 @@
 
 namespace tbasic {
 
-class Operand {
-public:
-    Operand() = default;
-    Operand(std::string name, DataType declaredType)
-        : name(std::move(name)), declaredType(declaredType) {}
-    Operand(const Operand&) = default;
-    Operand(Operand&&) = default;
-    virtual ~Operand() = default;
-
-    // Raises SyntaxError 6 for an empty name, a bad character or a leading digit.
-    virtual void validateVariableName(const std::string& proposed) const;
-    virtual Operand& operator=(const Operand& other);
-    virtual Value& value() = 0;
-    virtual bool operator==(Operand& other);
-    virtual bool operator!=(Operand& other);
-
-    std::string name = "*UNDEFINED*";
-    DataType declaredType = DataType::Undefined;
-};
-
-class Variable final : public Operand {
+class Variable {
 public:
     Variable() = default;
     Variable(std::string name, DataType type);
@@ -39,9 +19,8 @@ public:
     Variable(const Variable&) = default;
     Variable(Variable&&) = default;
     Variable& operator=(const Variable&) = default;
-    ~Variable() override = default;
 
-    Value& value() override { return isReference ? referent->ownValue : ownValue; }
+    Value& value() { return isReference ? referent->ownValue : ownValue; }
 
     // Stores a value under the declared-type conversion rules.
     void assign(const Value& v);
@@ -58,6 +37,8 @@ public:
         }
     }
 
+    std::string name = "*UNDEFINED*";
+    DataType declaredType = DataType::Undefined;
     Value ownValue;
     bool isReference = false;
     Variable* referent = nullptr;  // not owned

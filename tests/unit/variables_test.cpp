@@ -76,16 +76,6 @@ TEST(VariableTest, Construction) {
     EXPECT_EQ(copy.name, "r");
 }
 
-TEST(VariableTest, EqualityComparesValues) {
-    Variable a("a", Value(int32_t{1}));
-    Variable b("b", Value(1.0));
-    Variable c("c", Value("1"));
-    EXPECT_TRUE(a == b);
-    EXPECT_FALSE(a != b);
-    EXPECT_FALSE(a == c);
-    EXPECT_TRUE(a != c);
-}
-
 TEST(VariableTest, AssignConversions) {
     const struct {
         DataType declared;
