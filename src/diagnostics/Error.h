@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 
+#include "diagnostics/EnumTable.h"
+
 namespace tbasic {
 
 // Error numbers. Codes 0, 3, 12, 14, 19 and 20 are never raised; 3 has no text.
@@ -35,11 +37,10 @@ enum class ErrorCode : int {
 };
 
 struct ErrorRecord {
-    ErrorCode code;
+    ErrorCode id;
     const char* text;  // nullptr: the code has no text
 };
 
-// ORDER ErrorCode
 inline constexpr ErrorRecord errorTable[] = {
     {ErrorCode::NoError, "No error"},
     {ErrorCode::UnexpectedError, "Unexpected error"},
@@ -64,11 +65,7 @@ inline constexpr ErrorRecord errorTable[] = {
     {ErrorCode::ArrayIndexOutOfRange, "Array index out of range"},
 };
 static_assert(std::size(errorTable) == static_cast<std::size_t>(ErrorCode::Count));
-static_assert([] {
-    for (std::size_t i = 0; i < std::size(errorTable); ++i)
-        if (static_cast<std::size_t>(errorTable[i].code) != i) return false;
-    return true;
-}(), "errorTable rows follow the order of ErrorCode");
+static_assert(rowsFollowEnumOrder(errorTable), "errorTable rows follow the order of ErrorCode");
 
 // The text that stands for a code without one.
 inline constexpr const char* undefinedErrorMessage = "__UNDEFINED_ERROR_MESSAGE";

@@ -59,9 +59,12 @@ bool isSimplePrimary(const Token& token) {
     case TokenType::Double:
     case TokenType::String:
         return true;
-    default:
+    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
+    case TokenType::BuiltinFunction: case TokenType::FuncOrArray: case TokenType::Function: case TokenType::Array:
+    case TokenType::EndOfProgram: case TokenType::Count:
         return false;
     }
+    return false;
 }
 
 }  // namespace
@@ -295,9 +298,11 @@ TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
         return parseBuiltinCall();
     case TokenType::Function:
         return parseUserFunctionCall();
-    default:
-        raiseAt(token);
+    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
+    case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
+        break;
     }
+    raiseAt(token);
 }
 
 // The variable's value, naming the variable as its origin for BYREF binding.

@@ -30,6 +30,24 @@ size_t copyStringLiteral(const std::string& text, size_t i, std::string& out) {
     return end;
 }
 
+// One pass of a pre-pass: string literals are copied as they stand, and
+// step(text, i, out) rewrites from any other position i, returning where
+// the next step starts.
+template <typename Step>
+std::string rewriteOutsideStrings(const std::string& text, Step step) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == '"') {
+            i = copyStringLiteral(text, i, out);
+        } else {
+            i = step(text, i, out);
+        }
+    }
+    return out;
+}
+
 std::string readWholeFile(const std::string& fileName) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
     if (!file) throw Error(ErrorCode::FileOpenError, "Please make sure the input file exists.");
@@ -110,30 +128,22 @@ std::string Tokenizer::stripComments(const std::string& text) {
     return out;
 }
 
+// Joins two-word keywords, drops ignored words and writes short forms.
 std::string Tokenizer::compressKeywords(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        char c = text[i];
-        if (c == '"') {
-            i = copyStringLiteral(text, i, out);
-            continue;
+    return rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
+        const std::size_t n = text.size();
+        if (!isAsciiAlpha(text[i])) {
+            out += text[i];
+            return i + 1;
         }
-        if (!isAsciiAlpha(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t start = i;
+        std::size_t start = i;
         while (i < n && isAlnum(text[i])) ++i;
         std::string word = toLower(std::string_view(text).substr(start, i - start));
-        if (isIgnoredWord(word)) continue;
+        if (isIgnoredWord(word)) return i;
         if (word == "end" || word == "exit" || word == "continue" || word == "do" || word == "loop") {
-            size_t j = i;
+            std::size_t j = i;
             while (j < n && isBlank(text[j])) ++j;
-            size_t k = j;
+            std::size_t k = j;
             while (k < n && isAsciiAlpha(text[k])) ++k;
             std::string second = toLower(std::string_view(text).substr(j, k - j));
             bool joins = (word == "end" && (second == "if" || second == "function" || second == "sub")) ||
@@ -152,30 +162,24 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
         } else {
             out += word;
         }
-    }
-    return out;
+        return i;
+    });
 }
 
+// Drops the blanks around delimiters and at the start of the text.
 std::string Tokenizer::squeezeBlanks(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        char c = text[i];
-        if (c == '"') {
-            i = copyStringLiteral(text, i, out);
-        } else if (inSet(c, squeezeDelimiters)) {
+    std::string out = rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
+        const char c = text[i++];
+        if (inSet(c, squeezeDelimiters)) {
             while (!out.empty() && isBlank(out.back())) out.pop_back();
             out += c;
-            ++i;
-            while (i < n && isBlank(text[i])) ++i;
+            while (i < text.size() && isBlank(text[i])) ++i;
         } else {
             out += c;
-            ++i;
         }
-    }
-    size_t lead = 0;
+        return i;
+    });
+    std::size_t lead = 0;
     while (lead < out.size() && isBlank(out[lead])) ++lead;
     return out.substr(lead);
 }

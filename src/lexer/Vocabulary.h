@@ -13,15 +13,9 @@
 #include <optional>
 #include <string_view>
 
-namespace tbasic {
+#include "diagnostics/EnumTable.h"
 
-// Checks at compile time that every row of a table stands at its enum's index.
-template <typename Table>
-constexpr bool rowsFollowEnumOrder(const Table& table) {
-    for (std::size_t i = 0; i < std::size(table); ++i)
-        if (static_cast<std::size_t>(table[i].id) != i) return false;
-    return true;
-}
+namespace tbasic {
 
 // ---- Keywords ----
 

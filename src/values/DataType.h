@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "diagnostics/EnumTable.h"
+
 namespace tbasic {
 
 enum class DataType : int32_t {
@@ -37,11 +39,7 @@ inline constexpr DataTypeRecord dataTypeTable[] = {
     {DataType::DateTime, "datetime"},
 };
 static_assert(std::size(dataTypeTable) == static_cast<std::size_t>(DataType::Count));
-static_assert([] {
-    for (std::size_t i = 0; i < std::size(dataTypeTable); ++i)
-        if (static_cast<std::size_t>(dataTypeTable[i].id) != i) return false;
-    return true;
-}(), "dataTypeTable rows follow the order of DataType");
+static_assert(rowsFollowEnumOrder(dataTypeTable), "dataTypeTable rows follow the order of DataType");
 
 // True for a declarable type's name, in any case ("Integer").
 bool isDataTypeName(std::string_view text);

@@ -227,8 +227,10 @@ bool equals(const Value& left, const Value& right) {
     case DataType::Integer: return left.intValue == right.intValue;
     case DataType::Double: return nearlyEqual(left.doubleValue, right.doubleValue);
     case DataType::String: return left.stringValue == right.stringValue;
-    default: return false;
+    case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:
+    case DataType::Count: return false;
     }
+    return false;
 }
 
 
@@ -245,8 +247,10 @@ bool lessThan(const Value& left, const Value& right) {
     case DataType::Double:
         return left.doubleValue < right.doubleValue && !nearlyEqual(left.doubleValue, right.doubleValue);
     case DataType::String: return left.stringValue < right.stringValue;  // unsigned byte order
-    default: return false;
+    case DataType::Undefined: case DataType::Boolean: case DataType::Date: case DataType::Time:
+    case DataType::DateTime: case DataType::Count: return false;
     }
+    return false;
 }
 }  // namespace detail
 

@@ -13,7 +13,9 @@ Value::Value(DataType t) : type(t) {
     case DataType::Boolean: boolValue = false; break;
     case DataType::Integer: intValue = 0; break;
     case DataType::Double: doubleValue = 0.0; break;
-    default: break;
+    // No payload: strings start empty, the others have none.
+    case DataType::Undefined: case DataType::String: case DataType::Date: case DataType::Time:
+    case DataType::DateTime: case DataType::Count: break;
     }
 }
 
@@ -77,7 +79,9 @@ void appendPrintedForm(std::string& out, const Value& value) {
     case DataType::String:
         out += value.stringValue;
         break;
-    default:
+    // Values of these types print as nothing.
+    case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:
+    case DataType::Count:
         break;
     }
 }
