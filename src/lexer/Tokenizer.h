@@ -28,7 +28,6 @@ public:
     const TokenList& tokens() const { return tokens_; }
     TokenList& tokens() { return tokens_; }
     const std::string& fileName() const { return fileName_; }
-    const std::string& source() const { return source_; }
 
     // The text pre-passes, each one scan into a new buffer.
     static std::string normaliseLineEnds(const std::string& text);

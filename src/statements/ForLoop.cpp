@@ -54,8 +54,7 @@ void ProgramExecutor::executeFor() {
     Value limit = evaluateForPart(
         "Integer or double type expected in FOR statement for TO value of loop variable. The type is [%s]");
     Value step(static_cast<int32_t>(1));
-    if (cursor_.current().isCommand(Keyword::Step)) {
-        advance();
+    if (cursor_.accept(Keyword::Step)) {
         step = evaluateForPart(
             "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
     }

@@ -28,7 +28,6 @@ public:
 
     void advance() { cursor_.advance(); }
     void seek(TokenPosition position) { cursor_.seek(position); }
-    static bool isEndOfLine(const Token& token) { return token.isEndOfLine(); }
     // Moves past the expression tokens under the cursor.
     void skipExpression();
     // Moves to the next line end or the end of the tokens.
@@ -36,8 +35,6 @@ public:
     Value evaluateRange(const TokenPosition& begin, const TokenPosition& end);
 
     TokenPosition position() const { return cursor_.position(); }
-    TokenPosition endPosition() const { return cursor_.end(); }
-    const Token& currentToken() const { return cursor_.current(); }
 
     // Flow-control stack. A block (IF, FOR, DO) opens its record and the
     // scope of its variables together and closes them together; a call's
