@@ -1,4 +1,4 @@
-// Shared set-up of the fuzz targets: the tables, a silenced standard output,
+// Shared set-up of the fuzz targets: a silenced standard output,
 // and a thread with a large stack so the stack guard (not the process) stops
 // runaway recursion.
 #pragma once
@@ -15,7 +15,6 @@
 #include <string>
 
 #include "diagnostics/StackGuard.h"
-#include "driver/Driver.h"
 
 namespace tbasic::fuzz {
 
@@ -26,7 +25,6 @@ constexpr std::size_t inputStackSize = std::size_t(60) << 20;
 constexpr std::size_t stackSafetyMargin = std::size_t(4) << 20;
 
 inline void initialise() {
-    initTables();
     // PRINT output is of no interest and would drown libFuzzer's own lines
     // (which go to standard error). TBASIC_FUZZ_SHOW_OUTPUT=1 keeps it.
     const char* show = std::getenv("TBASIC_FUZZ_SHOW_OUTPUT");

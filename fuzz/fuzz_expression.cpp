@@ -13,6 +13,7 @@
 #include "expressions/ExpressionEvaluator.h"
 #include "lexer/Tokenizer.h"
 #include "statements/Console.h"
+#include "values/VariableStore.h"
 
 using namespace tbasic;
 
@@ -33,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The evaluator keeps references to its bounds.
             TokenPosition begin = tokens.data();
             TokenPosition end = tokens.data() + tokens.size();
-            RecursiveExpressionEvaluator evaluator(begin, end);
+            VariableStore variables;
+            ExpressionEvaluator evaluator(begin, end, variables);
             Value value = evaluator.evaluate();
             writeOutput(value);
             writeLineEnd();

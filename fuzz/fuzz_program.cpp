@@ -11,8 +11,8 @@
 #include "diagnostics/StackGuard.h"
 #include "lexer/Tokenizer.h"
 #include "statements/Console.h"
+#include "statements/Program.h"
 #include "statements/ProgramExecutor.h"
-#include "statements/UserFunction.h"
 #include "values/VariableStore.h"
 
 using namespace tbasic;
@@ -31,25 +31,23 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
     auto body = [&] {
-        VariableStore& store = variableStore();
         setStatementBudget(statementBudget);
         try {
             Tokenizer tokenizer;
             tokenizer.tokenizeProgramText("fuzz.bas", text);
-            store.pushFrame();
-            store.pushScope();
-            bool endedInCall = false;
+            Program program;
+            program.load(tokenizer.tokens());
+            // However the run ends, every frame it opened is closed again.
+            auto checkFramesClosed = [&] {
+                if (program.variables().frameCount() != 0) __builtin_trap();
+            };
             try {
-                ProgramExecutor executor(tokenizer.tokens());
-                executor.run();
-            } catch (const ProgramEnd&) {
-                // END inside a call: the frames of the calls stay open.
-                endedInCall = true;
+                program.run();
+            } catch (...) {
+                checkFramesClosed();
+                throw;
             }
-            store.popScope();
-            store.popFrame();
-            // A program that ran to its end must leave no frame open.
-            if (!endedInCall && store.frameCount() != 0) __builtin_trap();
+            checkFramesClosed();
         } catch (const Error& error) {
             std::string line = formatError(error);
             if (line.size() > 255) __builtin_trap();
@@ -59,9 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const StatementBudgetExhausted&) {
         }
         flushOutput();
-        // An error leaves the frames of the failed run open; start clean.
-        while (store.frameCount() != 0) store.popFrame();
-        clearUserFunctions();
         setStatementBudget(0);
     };
     fuzz::runOnLargeStack(body);

@@ -1,5 +1,5 @@
 // Arbitrary bytes as a program file: the four text pre-passes, the cutting
-// and the extraction of FUNCTION and SUB definitions. Every input must end in
+// and the program loader's extraction of FUNCTION and SUB definitions. Every input must end in
 // tokens or an Error, never in a crash or a sanitizer report.
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "FuzzSupport.h"
 #include "diagnostics/Error.h"
 #include "lexer/Tokenizer.h"
-#include "statements/UserFunction.h"
+#include "statements/Program.h"
 
 using namespace tbasic;
 
@@ -26,10 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Every token must point at the tokenizer's file name.
         for (const Token& token : tokenizer.tokens())
             if (token.file != &tokenizer.fileName()) __builtin_trap();
+        Program program;
+        program.load(tokenizer.tokens());
     } catch (const Error& error) {
         std::string line = formatError(error);
         if (line.size() > 255) __builtin_trap();
     }
-    clearUserFunctions();
     return 0;
 }

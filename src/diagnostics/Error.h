@@ -1,82 +1,98 @@
-// Error codes, their fixed texts, the exception classes every part of the
-// interpreter raises, and the one-line report the driver prints for them.
+// Error codes with their fixed texts, the one exception every part of the
+// interpreter raises, and the one-line report the driver prints for it.
 #pragma once
 
+#include <cstddef>
+#include <iterator>
 #include <string>
+
+#include "diagnostics/EnumTable.h"
 
 namespace tbasic {
 
-struct Token;
-
 // Error numbers. Codes 0, 3, 12, 14, 19 and 20 are never raised; 3 has no text.
-enum ErrorCode : int {
-    NoError = 0,
-    UnexpectedError = 1,
-    FileOpenError = 2,
-    SyntaxErrorCode = 4,
-    UnknownKeyword = 5,
-    InvalidName = 6,
-    UnclosedComment = 7,
-    UnclosedString = 8,
-    WrongNumberFormat = 9,
-    DuplicateDefinition = 10,
-    UndefinedVariable = 11,
-    InvalidDataType = 12,
-    TypeMismatch = 13,
-    UninitializedValue = 14,
-    Overflow = 15,
-    DivideByZero = 16,
-    IllegalMathCall = 17,
-    InvalidArgument = 18,
-    InvalidArrayIndex = 19,
-    ArrayIndexOutOfRange = 20,
+enum class ErrorCode : int {
+    NoError,
+    UnexpectedError,
+    FileOpenError,
+    NoText,
+    SyntaxError,
+    UnknownKeyword,
+    InvalidName,
+    UnclosedComment,
+    UnclosedString,
+    WrongNumberFormat,
+    DuplicateDefinition,
+    UndefinedVariable,
+    InvalidDataType,
+    TypeMismatch,
+    UninitializedValue,
+    Overflow,
+    DivideByZero,
+    IllegalMathCall,
+    InvalidArgument,
+    InvalidArrayIndex,
+    ArrayIndexOutOfRange,
+    Count
 };
 
-extern const std::string undefinedErrorMessage;
+struct ErrorRecord {
+    ErrorCode id;
+    const char* text;  // nullptr: the code has no text
+};
 
-// Fills the code-to-text table; called once at start-up before anything else.
-void initErrorMessages();
+inline constexpr ErrorRecord errorTable[] = {
+    {ErrorCode::NoError, "No error"},
+    {ErrorCode::UnexpectedError, "Unexpected error"},
+    {ErrorCode::FileOpenError, "Failed to open file"},
+    {ErrorCode::NoText, nullptr},
+    {ErrorCode::SyntaxError, "Syntax error"},
+    {ErrorCode::UnknownKeyword, "Unknown keyword"},
+    {ErrorCode::InvalidName, "Invalid name"},
+    {ErrorCode::UnclosedComment, "Comment starting with '/*' not closed with '*/'"},
+    {ErrorCode::UnclosedString, "No matching closing quotation mark"},
+    {ErrorCode::WrongNumberFormat, "Wrong number format"},
+    {ErrorCode::DuplicateDefinition, "Duplicate definition"},
+    {ErrorCode::UndefinedVariable, "undefined variable"},
+    {ErrorCode::InvalidDataType, "Invalid data type"},
+    {ErrorCode::TypeMismatch, "Type mismatch"},
+    {ErrorCode::UninitializedValue, "uninitialized value"},
+    {ErrorCode::Overflow, "Overflow"},
+    {ErrorCode::DivideByZero, "Divide by zero."},
+    {ErrorCode::IllegalMathCall, "Illegal math function call"},
+    {ErrorCode::InvalidArgument, "Invalid argument"},
+    {ErrorCode::InvalidArrayIndex, "Invalid array index value"},
+    {ErrorCode::ArrayIndexOutOfRange, "Array index out of range"},
+};
+static_assert(std::size(errorTable) == static_cast<std::size_t>(ErrorCode::Count));
+static_assert(rowsFollowEnumOrder(errorTable), "errorTable rows follow the order of ErrorCode");
+
+// The text that stands for a code without one.
+inline constexpr const char* undefinedErrorMessage = "__UNDEFINED_ERROR_MESSAGE";
 
 // The fixed text of a code, or undefinedErrorMessage when it has none.
-const std::string& errorText(int code);
+const char* errorText(ErrorCode code);
 
 // printf-style formatting bounded to 255 characters: longer results are cut.
 std::string formatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// An error with, once known, the position of the token it stands at. The
+// position is plain data filled by the lexer's attachToken.
 class Error {
 public:
-    explicit Error(int code);
-    explicit Error(const Token& token);
-    Error(int code, const std::string& message);
-    Error(const Token& token, int code, const std::string& message);
+    explicit Error(ErrorCode code);
+    Error(ErrorCode code, const std::string& message);
 
-    // Gives the error the position and dump of a token, unless it has one.
-    void attachToken(const Token& token);
+    bool hasPosition() const { return !tokenText.empty(); }
 
-    int code;
+    ErrorCode code;
     std::string message;
-    std::string fileName;
+    std::string fileName;  // empty for an expression from the command line
     int line = 0;
-    std::string tokenText;
+    std::string tokenText;  // the token's dump, "Token {type=..., value=[...]}"
 
 private:
-    void setToken(const Token& token);
     void rewriteUnknownCode(bool hadMessage);
-};
-
-class SyntaxError : public Error {
-public:
-    using Error::Error;
-};
-
-class ValueError : public Error {
-public:
-    using Error::Error;
-};
-
-class OperandError : public Error {
-public:
-    using Error::Error;
 };
 
 // The one-line report of an error, without a line end.

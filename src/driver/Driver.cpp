@@ -13,13 +13,10 @@
 
 #include "diagnostics/Error.h"
 #include "diagnostics/StackGuard.h"
-#include "expressions/BuiltinFunction.h"
 #include "expressions/ExpressionEvaluator.h"
-#include "lexer/Keywords.h"
 #include "lexer/Tokenizer.h"
 #include "statements/Console.h"
-#include "statements/ProgramExecutor.h"
-#include "values/DataType.h"
+#include "statements/Program.h"
 #include "values/VariableStore.h"
 
 #ifdef _WIN32
@@ -175,17 +172,6 @@ void printUsage(const char* programName) {
     std::fflush(stderr);
 }
 
-void initTables() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    initErrorMessages();
-    initOperatorTable();
-    registerDataTypes();
-    initKeywordTable();
-    initBuiltinFunctions();
-}
-
 int runExpression(const std::string& text) {
     faultExitStatus = 1;
     try {
@@ -194,7 +180,8 @@ int runExpression(const std::string& text) {
         const TokenList& tokens = tokenizer.tokens();
         TokenPosition begin = tokens.data();
         TokenPosition end = tokens.data() + tokens.size();
-        RecursiveExpressionEvaluator evaluator(begin, end);
+        VariableStore variables;
+        ExpressionEvaluator evaluator(begin, end, variables);
         Value value = evaluator.evaluate();
         writeOutput(value);
         writeLineEnd();
@@ -211,20 +198,12 @@ int runExpression(const std::string& text) {
 
 void runFile(const std::string& fileName) {
     faultExitStatus = 0;
-    VariableStore& store = variableStore();
     try {
-        Tokenizer tokenizer;
+        Tokenizer tokenizer;  // the tokens point at its file name, so it outlives the run
         tokenizer.tokenizeFile(fileName);
-        store.pushFrame();
-        store.pushScope();
-        try {
-            ProgramExecutor executor(tokenizer.tokens());
-            executor.run();
-        } catch (const ProgramEnd&) {
-            // END inside a function body ends the whole program normally.
-        }
-        store.popScope();
-        store.popFrame();
+        Program program;
+        program.load(std::move(tokenizer.tokens()));
+        program.run();
         flushOutput();
     } catch (const Error& error) {
         reportLine(stdout, formatError(error));
@@ -242,7 +221,6 @@ int runMain(int argc, char** argv) {
         return 1;
     }
     std::string mode = argv[1];
-    initTables();
     seedRandomGenerator();
     std::string argument = argv[2];
     if (mode == "-e") return runOnLargeStack([&] { return runExpression(argument); });

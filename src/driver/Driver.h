@@ -5,14 +5,11 @@
 
 namespace tbasic {
 
-// The whole program: checks the command line, fills the tables, runs one mode.
+// The whole program: checks the command line, runs one mode.
 int runMain(int argc, char** argv);
 
 // The three-line banner on standard error.
 void printUsage(const char* programName);
-
-// Fills every read-only table, in start-up order; safe to call more than once.
-void initTables();
 
 // -e: prints the expression's value; returns 0, or 1 after reporting an error.
 int runExpression(const std::string& text);

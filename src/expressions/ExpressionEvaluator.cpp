@@ -2,9 +2,8 @@
 
 #include "diagnostics/Error.h"
 #include "diagnostics/StackGuard.h"
-#include "expressions/BuiltinFunction.h"
-#include "lexer/Keywords.h"
-#include "statements/UserFunction.h"
+#include "expressions/Builtins.h"
+#include "lexer/Vocabulary.h"
 #include "values/Operators.h"
 #include "values/VariableStore.h"
 
@@ -15,18 +14,18 @@
 
 namespace tbasic {
 
-Value RecursiveExpressionEvaluator::evaluate() {
+Value ExpressionEvaluator::evaluate() {
     Value result = parseOr();
     if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
     return result;
 }
 
-void RecursiveExpressionEvaluator::fail(const char* message) {
-    throw SyntaxError(*current_, SyntaxErrorCode, message);
+void ExpressionEvaluator::fail(const char* message) {
+    raiseAt(*current_, ErrorCode::SyntaxError, message);
 }
 
-void RecursiveExpressionEvaluator::failUnexpected(const std::string& what) {
-    throw SyntaxError(*current_, SyntaxErrorCode, formatMessage("unexpected symbol [%s]", what.c_str()));
+void ExpressionEvaluator::failUnexpected(const std::string& what) {
+    raiseAt(*current_, ErrorCode::SyntaxError, formatMessage("unexpected symbol [%s]", what.c_str()));
 }
 
 namespace {
@@ -60,19 +59,22 @@ bool isSimplePrimary(const Token& token) {
     case TokenType::Double:
     case TokenType::String:
         return true;
-    default:
+    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
+    case TokenType::BuiltinFunction: case TokenType::FuncOrArray: case TokenType::Function: case TokenType::Array:
+    case TokenType::EndOfProgram: case TokenType::Count:
         return false;
     }
+    return false;
 }
 
 }  // namespace
 
 // or-level -> and-level { "or" and-level }
-Value RecursiveExpressionEvaluator::parseOr() {
+Value ExpressionEvaluator::parseOr() {
     checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(OrLevel);
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Or);
     Value left = parseAnd();
-    if (current_->binaryLevel == OrLevel) continueOr(left);
+    if (current_->binaryLevel == BinaryLevel::Or) continueOr(left);
     return left;
 }
 
@@ -80,24 +82,24 @@ Value RecursiveExpressionEvaluator::parseOr() {
 // sign, a parenthesis), so every level between here and the primary only
 // passes it on; what remains of their work is their operator loops, run in
 // the order the descent would return through them.
-Value RecursiveExpressionEvaluator::parseFromSimplePrimary(int outermostLevel) {
+Value ExpressionEvaluator::parseFromSimplePrimary(BinaryLevel outermostLevel) {
     Value left = parsePrimary();
-    if (current_->binaryLevel == NoBinaryLevel) return left;
-    if (current_->binaryLevel == PowerLevel) continuePower(left);
-    if (outermostLevel > MultiplicativeLevel) return left;
-    if (current_->binaryLevel == MultiplicativeLevel) continueMultiplicative(left);
-    if (current_->binaryLevel == IntegerDivisionLevel) continueIntegerDivision(left);
-    if (current_->binaryLevel == ModuloLevel) continueModulo(left);
-    if (current_->binaryLevel == AdditiveLevel) continueAdditive(left);
-    if (outermostLevel > ComparisonLevel) return left;
-    if (current_->binaryLevel == ComparisonLevel) compareWith(left);
-    if (current_->binaryLevel == AndLevel) continueAnd(left);
-    if (current_->binaryLevel == OrLevel) continueOr(left);
+    if (current_->binaryLevel == BinaryLevel::None) return left;
+    if (current_->binaryLevel == BinaryLevel::Power) continuePower(left);
+    if (outermostLevel > BinaryLevel::Multiplicative) return left;
+    if (current_->binaryLevel == BinaryLevel::Multiplicative) continueMultiplicative(left);
+    if (current_->binaryLevel == BinaryLevel::IntegerDivision) continueIntegerDivision(left);
+    if (current_->binaryLevel == BinaryLevel::Modulo) continueModulo(left);
+    if (current_->binaryLevel == BinaryLevel::Additive) continueAdditive(left);
+    if (outermostLevel > BinaryLevel::Comparison) return left;
+    if (current_->binaryLevel == BinaryLevel::Comparison) compareWith(left);
+    if (current_->binaryLevel == BinaryLevel::And) continueAnd(left);
+    if (current_->binaryLevel == BinaryLevel::Or) continueOr(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
-    while (current_->binaryLevel == OrLevel) {
+TBASIC_NOINLINE void ExpressionEvaluator::continueOr(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::Or) {
         advance();
         Value right = parseAnd();  // no short-circuit: the right side always runs
         left = logicalOr(left, right);
@@ -105,14 +107,14 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueOr(Value& left) {
 }
 
 // and-level -> not-level { "and" not-level }
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseAnd() {
+TBASIC_LEVEL Value ExpressionEvaluator::parseAnd() {
     Value left = parseNot();
-    if (current_->binaryLevel == AndLevel) continueAnd(left);
+    if (current_->binaryLevel == BinaryLevel::And) continueAnd(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAnd(Value& left) {
-    while (current_->binaryLevel == AndLevel) {
+TBASIC_NOINLINE void ExpressionEvaluator::continueAnd(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::And) {
         advance();
         Value right = parseNot();
         left = logicalAnd(left, right);
@@ -120,162 +122,162 @@ TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAnd(Value& left) {
 }
 
 // not-level -> [ "not" ] comparison-level; only one prefix is read.
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseNot() {
-    if (current_->isOperator(OpNot)) return negateCondition();
+TBASIC_LEVEL Value ExpressionEvaluator::parseNot() {
+    if (current_->isOperator(Operator::Not)) return negateCondition();
     return parseComparison();
 }
 
-TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateCondition() {
+TBASIC_NOINLINE Value ExpressionEvaluator::negateCondition() {
     advance();
     Value value = parseComparison();
     return logicalNot(value);
 }
 
 // comparison-level -> additive-level [ comparison-operator additive-level ]
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseComparison() {
+TBASIC_LEVEL Value ExpressionEvaluator::parseComparison() {
     Value left = parseAdditive();
-    if (current_->binaryLevel == ComparisonLevel) compareWith(left);
+    if (current_->binaryLevel == BinaryLevel::Comparison) compareWith(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::compareWith(Value& left) {
-    int code = current_->opCode;
+TBASIC_NOINLINE void ExpressionEvaluator::compareWith(Value& left) {
+    Operator code = current_->op;
     advance();
     Value right = parseAdditive();
     bool result = false;
     switch (code) {
-    case OpGreater: result = lessThan(right, left); break;
-    case OpGreaterEqual: result = lessThan(right, left) || equals(right, left); break;
-    case OpLess: result = lessThan(left, right); break;
-    case OpLessEqual: result = lessThan(left, right) || equals(left, right); break;
-    case OpEqual: result = equals(left, right); break;
-    default: result = !equals(left, right); break;
+    case Operator::Greater: result = lessThan(right, left); break;
+    case Operator::GreaterEqual: result = lessThan(right, left) || equals(right, left); break;
+    case Operator::Less: result = lessThan(left, right); break;
+    case Operator::LessEqual: result = lessThan(left, right) || equals(left, right); break;
+    case Operator::Equal: result = equals(left, right); break;
+    case Operator::NotEqual: result = !equals(left, right); break;
+    // Only comparison operators stand at the comparison level.
+    case Operator::Add: case Operator::Subtract: case Operator::Multiply: case Operator::Divide:
+    case Operator::IntegerDivide: case Operator::Modulo: case Operator::Power: case Operator::And:
+    case Operator::Or: case Operator::Not: case Operator::OpenParen: case Operator::CloseParen:
+    case Operator::Count: break;
     }
     left = Value(result);
 }
 
 // additive-level -> modulo-level { ("+" | "-") modulo-level }
-Value RecursiveExpressionEvaluator::parseAdditive() {
+Value ExpressionEvaluator::parseAdditive() {
     checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(AdditiveLevel);
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Additive);
     Value left = parseModulo();
-    if (current_->binaryLevel == AdditiveLevel) continueAdditive(left);
+    if (current_->binaryLevel == BinaryLevel::Additive) continueAdditive(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueAdditive(Value& left) {
-    while (current_->binaryLevel == AdditiveLevel) {
-        int code = current_->opCode;
+TBASIC_NOINLINE void ExpressionEvaluator::continueAdditive(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::Additive) {
+        Operator code = current_->op;
         advance();
         Value right = parseModulo();
-        if (code == OpAdd) {
+        if (code == Operator::Add) {
             addTo(left, right);
         } else {
             subtractFrom(left, right);
         }
-        left.origin = nullptr;
     }
 }
 
 // modulo-level -> integer-division-level { "mod" integer-division-level }
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseModulo() {
+TBASIC_LEVEL Value ExpressionEvaluator::parseModulo() {
     Value left = parseIntegerDivision();
-    if (current_->binaryLevel == ModuloLevel) continueModulo(left);
+    if (current_->binaryLevel == BinaryLevel::Modulo) continueModulo(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueModulo(Value& left) {
-    while (current_->binaryLevel == ModuloLevel) {
+TBASIC_NOINLINE void ExpressionEvaluator::continueModulo(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::Modulo) {
         advance();
         Value right = parseIntegerDivision();
         moduloBy(left, right);
-        left.origin = nullptr;
     }
 }
 
 // integer-division-level -> multiplicative-level { "\" multiplicative-level }
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseIntegerDivision() {
+TBASIC_LEVEL Value ExpressionEvaluator::parseIntegerDivision() {
     Value left = parseMultiplicative();
-    if (current_->binaryLevel == IntegerDivisionLevel) continueIntegerDivision(left);
+    if (current_->binaryLevel == BinaryLevel::IntegerDivision) continueIntegerDivision(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueIntegerDivision(Value& left) {
-    while (current_->binaryLevel == IntegerDivisionLevel) {
+TBASIC_NOINLINE void ExpressionEvaluator::continueIntegerDivision(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::IntegerDivision) {
         advance();
         Value right = parseMultiplicative();
         integerDivideBy(left, right);
-        left.origin = nullptr;
     }
 }
 
 // multiplicative-level -> unary-level { ("*" | "/") unary-level }
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseMultiplicative() {
+TBASIC_LEVEL Value ExpressionEvaluator::parseMultiplicative() {
     Value left = parseUnary();
-    if (current_->binaryLevel == MultiplicativeLevel) continueMultiplicative(left);
+    if (current_->binaryLevel == BinaryLevel::Multiplicative) continueMultiplicative(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continueMultiplicative(Value& left) {
-    while (current_->binaryLevel == MultiplicativeLevel) {
-        int code = current_->opCode;
+TBASIC_NOINLINE void ExpressionEvaluator::continueMultiplicative(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::Multiplicative) {
+        Operator code = current_->op;
         advance();
         Value right = parseUnary();
-        if (code == OpMultiply) {
+        if (code == Operator::Multiply) {
             multiplyBy(left, right);
         } else {
             divideBy(left, right);
         }
-        left.origin = nullptr;
     }
 }
 
 // unary-level -> [ "+" | "-" ] power-level; only one sign is read.
-Value RecursiveExpressionEvaluator::parseUnary() {
+Value ExpressionEvaluator::parseUnary() {
     checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(PowerLevel);
-    if (current_->isOperator(OpSubtract)) return negateUnary();
-    if (current_->isOperator(OpAdd)) advance();
+    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Power);
+    if (current_->isOperator(Operator::Subtract)) return negateUnary();
+    if (current_->isOperator(Operator::Add)) advance();
     return parsePower();
 }
 
-TBASIC_NOINLINE Value RecursiveExpressionEvaluator::negateUnary() {
+TBASIC_NOINLINE Value ExpressionEvaluator::negateUnary() {
     advance();
     Value value = parsePower();
     return negate(value);
 }
 
 // power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4.
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePower() {
+TBASIC_LEVEL Value ExpressionEvaluator::parsePower() {
     Value left = parseGroup();
-    if (current_->binaryLevel == PowerLevel) continuePower(left);
+    if (current_->binaryLevel == BinaryLevel::Power) continuePower(left);
     return left;
 }
 
-TBASIC_NOINLINE void RecursiveExpressionEvaluator::continuePower(Value& left) {
-    while (current_->binaryLevel == PowerLevel) {
+TBASIC_NOINLINE void ExpressionEvaluator::continuePower(Value& left) {
+    while (current_->binaryLevel == BinaryLevel::Power) {
         advance();
         Value right = parseUnary();
         raiseTo(left, right);
-        left.origin = nullptr;
     }
 }
 
 // group -> "(" additive-level ")" | primary; a group holds no comparison.
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parseGroup() {
-    if (current_->isOperator(OpOpenParen)) return parseParenthesized();
+TBASIC_LEVEL Value ExpressionEvaluator::parseGroup() {
+    if (current_->isOperator(Operator::OpenParen)) return parseParenthesized();
     return parsePrimary();
 }
 
-TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseParenthesized() {
+TBASIC_NOINLINE Value ExpressionEvaluator::parseParenthesized() {
     advance();
     Value value = parseAdditive();
-    if (!current_->isOperator(OpCloseParen)) fail("no matching ')'");
+    if (!current_->isOperator(Operator::CloseParen)) fail("no matching ')'");
     advance();
     return value;
 }
 
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePrimary() {
+TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
     const Token& token = *current_;
     switch (token.type) {
     case TokenType::Variable:
@@ -296,54 +298,59 @@ TBASIC_LEVEL Value RecursiveExpressionEvaluator::parsePrimary() {
         return parseBuiltinCall();
     case TokenType::Function:
         return parseUserFunctionCall();
-    default:
-        throw SyntaxError(token);
+    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
+    case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
+        break;
     }
+    raiseAt(token);
 }
 
 // The variable's value, naming the variable as its origin for BYREF binding.
-TBASIC_LEVEL Value RecursiveExpressionEvaluator::readVariable() {
+TBASIC_LEVEL Value ExpressionEvaluator::readVariable() {
     const Token& token = *current_;
-    Variable& variable = variableStore().lookup(token);
+    Variable& variable = lookupVariable(variables_, token);
     Value value = variable.value();
     value.origin = &variable;
     advance();
     return value;
 }
 
-TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseBuiltinCall() {
+TBASIC_LEVEL void ExpressionEvaluator::expectOpeningParenthesis(const Token& function) {
+    if (!current_->isOperator(Operator::OpenParen))
+        fail(formatMessage("arguments expected for function [%s]", function.text.c_str()).c_str());
+    advance();
+}
+
+TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
     const Token& token = *current_;
-    const BuiltinFunction& function = token.builtin ? *token.builtin : findBuiltinFunction(token.text);
-    const FunctionHandler& handler = *function.handler;
+    const Builtin id = token.builtin;
+    const CallForm form = builtinRecord(id).form;
     advance();
     Value result;
-    CallForm form = function.callForm;
     if (form == CallForm::NoArgument) {
-        handler.evaluateWithoutArguments(result);
+        callBuiltin(id, result, nullptr, 0);
         return result;
     }
-    if (!current_->isOperator(OpOpenParen))
-        fail(formatMessage("arguments expected for function [%s]", function.name.c_str()).c_str());
-    advance();
+    expectOpeningParenthesis(token);
     if (form == CallForm::SingleArgument) {
         Value argument = parseOr();
-        if (!current_->isOperator(OpCloseParen)) fail("matching ')' not found");
+        if (!current_->isOperator(Operator::CloseParen)) fail("matching ')' not found");
         advance();
-        handler.evaluateWithArgument(result, argument);
+        callBuiltin(id, result, &argument, 1);
         return result;
     }
     ArgumentList arguments;
-    parseArguments(arguments.values, function.name);
-    handler.evaluateWithArguments(result, arguments.values);
+    parseArguments(arguments.values);
+    callBuiltin(id, result, arguments.values.data(), arguments.values.size());
     return result;
 }
 
 // Reads "argument { "," argument } ")" after the opening parenthesis.
-void RecursiveExpressionEvaluator::parseArguments(std::vector<Value>& arguments, const std::string&) {
+void ExpressionEvaluator::parseArguments(std::vector<Value>& arguments) {
     while (true) {
         arguments.push_back(parseOr());
         if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
-        if (current_->isOperator(OpCloseParen)) {
+        if (current_->isOperator(Operator::CloseParen)) {
             advance();
             return;
         }
@@ -355,20 +362,18 @@ void RecursiveExpressionEvaluator::parseArguments(std::vector<Value>& arguments,
     }
 }
 
-TBASIC_NOINLINE Value RecursiveExpressionEvaluator::parseUserFunctionCall() {
+TBASIC_NOINLINE Value ExpressionEvaluator::parseUserFunctionCall() {
     const Token& token = *current_;
+    if (!functions_) raiseAt(token);
     advance();
-    if (!current_->isOperator(OpOpenParen))
-        fail(formatMessage("arguments expected for function [%s]", token.text.c_str()).c_str());
-    advance();
+    expectOpeningParenthesis(token);
     ArgumentList arguments;
-    if (current_->isOperator(OpCloseParen)) {
+    if (current_->isOperator(Operator::CloseParen)) {
         advance();
     } else {
-        parseArguments(arguments.values, token.text);
+        parseArguments(arguments.values);
     }
-    const UserFunction& function = token.userFunction ? *token.userFunction : findUserFunction(token.text);
-    return callUserFunction(function, arguments.values);
+    return functions_->callUserFunction(token, arguments.values);
 }
 
 }  // namespace tbasic

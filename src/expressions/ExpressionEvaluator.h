@@ -9,24 +9,32 @@
 
 namespace tbasic {
 
-class AbstractExpressionEvaluator {
+class VariableStore;
+
+// How the evaluator calls a user FUNCTION or SUB: the statements layer
+// implements it and hands it in. Called once per call, never per token.
+class UserFunctionCaller {
 public:
-    virtual Value evaluate() = 0;
+    // Runs the call a function token names with the argument values in
+    // order (the list may be reused by the callee); returns its result.
+    virtual Value callUserFunction(const Token& function, std::vector<Value>& arguments) = 0;
 
 protected:
-    ~AbstractExpressionEvaluator() = default;
+    ~UserFunctionCaller() = default;
 };
 
-class RecursiveExpressionEvaluator : public AbstractExpressionEvaluator {
+class ExpressionEvaluator {
 public:
-    // Evaluates the tokens from begin up to, not including, end. The bounds
-    // are kept by value, so temporaries may be passed.
-    RecursiveExpressionEvaluator(TokenPosition begin, TokenPosition end)
-        : end_(end), position_(begin),
-          current_(begin == end ? &endOfProgramToken : begin) {}
+    // Evaluates the tokens from begin up to, not including, end, reading
+    // variables from the store. Without a caller, a function token is a
+    // syntax error. The bounds are kept by value, so temporaries may be passed.
+    ExpressionEvaluator(TokenPosition begin, TokenPosition end, VariableStore& variables,
+                        UserFunctionCaller* functions = nullptr)
+        : end_(end), position_(begin), current_(begin == end ? &endOfProgramToken : begin),
+          variables_(variables), functions_(functions) {}
 
     // The value of the whole range; leftover tokens are a syntax error.
-    Value evaluate() override;
+    Value evaluate();
 
 private:
     void advance() {
@@ -38,7 +46,7 @@ private:
     // operator loops and errors live in helpers, so deep nesting stays cheap
     // on the native stack.
     Value parseOr();
-    Value parseFromSimplePrimary(int outermostLevel);
+    Value parseFromSimplePrimary(BinaryLevel outermostLevel);
     Value parseAnd();
     Value parseNot();
     Value parseComparison();
@@ -67,11 +75,14 @@ private:
     [[noreturn]] void failUnexpected(const std::string& what);
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
-    void parseArguments(std::vector<Value>& arguments, const std::string& functionName);
+    void parseArguments(std::vector<Value>& arguments);
+    void expectOpeningParenthesis(const Token& function);
 
     TokenPosition end_;
     TokenPosition position_;
     const Token* current_;
+    VariableStore& variables_;
+    UserFunctionCaller* functions_;
 };
 
 }  // namespace tbasic

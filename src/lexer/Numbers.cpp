@@ -33,10 +33,10 @@ DoubleRead readDouble(const std::string& text) {
 double parseDouble(const std::string& word) {
     DoubleRead read = readDouble(word);
     if (!read.ok)
-        throw SyntaxError(WrongNumberFormat,
+        throw Error(ErrorCode::WrongNumberFormat,
                           formatMessage("cannot parse [%s] into double number properly", word.c_str()));
     if (!read.atEnd)
-        throw SyntaxError(WrongNumberFormat,
+        throw Error(ErrorCode::WrongNumberFormat,
                           formatMessage("cannot parse [%s] into double number properly: unexpected [%s]",
                                         word.c_str(), read.rest.c_str()));
     return read.value;
@@ -48,7 +48,7 @@ int32_t parseInteger(const std::string& word) {
     int32_t value = 0;
     in >> value;
     if (in.fail())
-        throw SyntaxError(WrongNumberFormat,
+        throw Error(ErrorCode::WrongNumberFormat,
                           formatMessage("cannot parse [%s] into integer number properly", word.c_str()));
     return value;
 }

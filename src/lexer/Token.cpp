@@ -2,8 +2,6 @@
 
 #include <sstream>
 
-#include "lexer/Keywords.h"
-
 namespace tbasic {
 
 namespace {
@@ -19,14 +17,8 @@ Token makeEndOfProgramToken() {
 const Token endOfProgramToken = makeEndOfProgramToken();
 
 const char* tokenTypeName(TokenType type) {
-    // ORDER TOKENTYPE
-    static const char* const names[] = {
-        "delimeter", "operator", "command",  "variable",          "bool",
-        "integer",   "double",   "string",   "data type",         "built-in function",
-        "func_or_array", "function", "array", "end_of_program",
-    };
-    auto index = static_cast<int>(type);
-    return index >= 0 && index <= 13 ? names[index] : "";
+    auto index = static_cast<std::size_t>(type);
+    return index < std::size(tokenTypeTable) ? tokenTypeTable[index].dumpName.data() : "";
 }
 
 std::string toString(const Token& token) {
@@ -37,7 +29,7 @@ std::string toString(const Token& token) {
         out << (token.text == "\n" ? std::string("EOL") : token.text);
         break;
     case TokenType::Command:
-        if (token.command) out << token.command->name;
+        out << keywordName(token.keyword);
         break;
     case TokenType::Bool:
         out << (token.boolValue ? "True" : "False");
@@ -52,13 +44,39 @@ std::string toString(const Token& token) {
         out << token.text << " (array not supported yet)";
         break;
     case TokenType::EndOfProgram:
+    case TokenType::Count:
         break;
-    default:
+    case TokenType::Operator:
+    case TokenType::Variable:
+    case TokenType::String:
+    case TokenType::DataType:
+    case TokenType::BuiltinFunction:
+    case TokenType::FuncOrArray:
+    case TokenType::Function:
         out << token.text;
         break;
     }
     out << "]}";
     return out.str();
+}
+
+void attachToken(Error& error, const Token& token) {
+    if (error.hasPosition()) return;
+    error.fileName = token.file ? *token.file : std::string();
+    error.line = token.line;
+    error.tokenText = toString(token);
+}
+
+void raiseAt(const Token& token, ErrorCode code) {
+    Error error(code);
+    attachToken(error, token);
+    throw error;
+}
+
+void raiseAt(const Token& token, ErrorCode code, const std::string& message) {
+    Error error(code, message);
+    attachToken(error, token);
+    throw error;
 }
 
 }  // namespace tbasic

@@ -3,34 +3,63 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "diagnostics/Error.h"
+#include "lexer/Vocabulary.h"
+#include "values/VariableStore.h"
 
 namespace tbasic {
 
-struct CommandInfo;
-class BuiltinFunction;
-class UserFunction;
-
-// ORDER TOKENTYPE: the dump names in Token.cpp follow this order.
-enum class TokenType : int32_t {
-    Delimiter = 0,
-    Operator = 1,
-    Command = 2,
-    Variable = 3,
-    Bool = 4,
-    Integer = 5,
-    Double = 6,
-    String = 7,
-    DataType = 8,
-    BuiltinFunction = 9,
-    FuncOrArray = 10,
-    Function = 11,
-    Array = 12,
-    EndOfProgram = 13,
+enum class TokenType : std::int32_t {
+    Delimiter,
+    Operator,
+    Command,
+    Variable,
+    Bool,
+    Integer,
+    Double,
+    String,
+    DataType,
+    BuiltinFunction,
+    FuncOrArray,  // a name before "(", until the program loader settles it
+    Function,     // a call of a user FUNCTION or SUB
+    Array,
+    EndOfProgram,
+    Count
 };
 
-const char* tokenTypeName(TokenType type);
+struct TokenTypeRecord {
+    TokenType id;
+    std::string_view dumpName;  // as the token dump writes it
+    bool inExpression;          // may stand inside an expression; the others end one
+};
+
+inline constexpr TokenTypeRecord tokenTypeTable[] = {
+    {TokenType::Delimiter, "delimeter", false},
+    {TokenType::Operator, "operator", true},
+    {TokenType::Command, "command", false},
+    {TokenType::Variable, "variable", true},
+    {TokenType::Bool, "bool", true},
+    {TokenType::Integer, "integer", true},
+    {TokenType::Double, "double", true},
+    {TokenType::String, "string", true},
+    {TokenType::DataType, "data type", false},
+    {TokenType::BuiltinFunction, "built-in function", true},
+    {TokenType::FuncOrArray, "func_or_array", true},
+    {TokenType::Function, "function", true},
+    {TokenType::Array, "array", false},
+    {TokenType::EndOfProgram, "end_of_program", false},
+};
+static_assert(std::size(tokenTypeTable) == static_cast<std::size_t>(TokenType::Count));
+static_assert(rowsFollowEnumOrder(tokenTypeTable), "tokenTypeTable rows follow the order of TokenType");
+
+constexpr const TokenTypeRecord& tokenTypeRecord(TokenType type) {
+    return tokenTypeTable[static_cast<std::size_t>(type)];
+}
 
 struct Token {
     TokenType type = TokenType::EndOfProgram;
@@ -40,29 +69,31 @@ struct Token {
     bool boolValue = false;
     int32_t intValue = 0;
     double doubleValue = 0.0;
-    const CommandInfo* command = nullptr;  // keyword record of a command token; not owned
 
     // Resolved once when the token is made, so the hot paths need no lookups by text.
-    int opCode = 0;                             // operator code of an operator token
-    unsigned char binaryLevel = 0;              // precedence level of a two-operand operator
-    int commandCode = 0;                        // keyword code of a command token
-    std::size_t nameHash = 0;                   // hash of a variable name
-    const BuiltinFunction* builtin = nullptr;   // record of a built-in function token
-    const UserFunction* userFunction = nullptr; // record of a user function token
+    Operator op = Operator::Add;               // of an operator token
+    BinaryLevel binaryLevel = BinaryLevel::None;  // of a two-operand operator token
+    Keyword keyword = Keyword::Dim;             // of a command token
+    Builtin builtin = Builtin::Abs;             // of a built-in function token
+    std::size_t nameHash = 0;                   // of a variable token's name
+    int32_t functionIndex = -1;                 // of a function token: set by the program loader
     bool endsStatement = false;                 // a line end, or the end of the program
 
-    // The variable a variable token found at its last lookup, valid while the
-    // store's layout generation is unchanged (see VariableStore::lookup).
-    mutable class Variable* cachedVariable = nullptr;
-    mutable std::uint64_t cachedGeneration = 0;
+    // The variable a variable token found at its last lookup (see VariableStore::lookup).
+    mutable LookupCache variableCache;
 
     bool isEndOfLine() const { return endsStatement && type == TokenType::Delimiter; }
-    bool isOperator(int code) const { return type == TokenType::Operator && opCode == code; }
-    bool isCommand(int code) const { return type == TokenType::Command && commandCode == code; }
+    bool isOperator(Operator which) const { return type == TokenType::Operator && op == which; }
+    bool isCommand(Keyword which) const { return type == TokenType::Command && keyword == which; }
     bool isDelimiter(char c) const {
         return type == TokenType::Delimiter && text.size() == 1 && text[0] == c;
     }
 };
+
+// The variable a variable token names, through the token's lookup cache.
+inline Variable& lookupVariable(VariableStore& store, const Token& token) {
+    return store.lookup(token.text, token.nameHash, token.variableCache);
+}
 
 using TokenList = std::vector<Token>;
 // A position in a token sequence; the end of a range is one past its last token.
@@ -71,8 +102,17 @@ using TokenPosition = const Token*;
 // The sentinel every cursor yields once it stands past the last token.
 extern const Token endOfProgramToken;
 
+const char* tokenTypeName(TokenType type);
+
 // The dump that stands in every error report: "Token {type=..., value=[...]}".
 std::string toString(const Token& token);
+
+// Gives the error the position and dump of a token, unless it has one: the
+// one place a position is attached.
+void attachToken(Error& error, const Token& token);
+// Raises an error standing at a token.
+[[noreturn]] void raiseAt(const Token& token, ErrorCode code = ErrorCode::SyntaxError);
+[[noreturn]] void raiseAt(const Token& token, ErrorCode code, const std::string& message);
 
 // A position in a token sequence with the token under it.
 class TokenCursor {
@@ -84,10 +124,46 @@ public:
 
     const Token& current() const { return *current_; }
     TokenPosition position() const { return position_; }
+    TokenPosition end() const { return end_; }
     void advance() {
         if (position_ != end_) ++position_;
         current_ = position_ == end_ ? &endOfProgramToken : position_;
     }
+    void seek(TokenPosition position) {
+        position_ = position;
+        current_ = position_ == end_ ? &endOfProgramToken : position_;
+    }
+
+    // The cursor helpers: each checks the token under the cursor, raises a
+    // syntax error at it with the message when it does not match, and (but
+    // expectType) moves past it.
+    void expectOperator(Operator which, const char* message) {
+        if (!current_->isOperator(which)) fail(message);
+        advance();
+    }
+    void expectCommand(Keyword which, const char* message) {
+        if (!current_->isCommand(which)) fail(message);
+        advance();
+    }
+    void expectType(TokenType type, const char* message) {
+        if (current_->type != type) fail(message);
+    }
+    void expectEndOfLine(const char* message) {
+        if (!current_->isEndOfLine()) fail(message);
+        advance();
+    }
+    // A line end or the end of the tokens.
+    void expectEndOfStatement(const char* message) {
+        if (!current_->isEndOfLine() && current_->type != TokenType::EndOfProgram) fail(message);
+        advance();
+    }
+    // Moves past an optional keyword; true when it was there.
+    bool accept(Keyword which) {
+        if (!current_->isCommand(which)) return false;
+        advance();
+        return true;
+    }
+    [[noreturn]] void fail(const char* message) const { raiseAt(*current_, ErrorCode::SyntaxError, message); }
 
 private:
     TokenPosition position_;

@@ -5,18 +5,14 @@
 #include <memory>
 
 #include "diagnostics/Error.h"
-#include "expressions/BuiltinFunction.h"
-#include "lexer/Keywords.h"
 #include "lexer/Numbers.h"
-#include "statements/UserFunction.h"
+#include "lexer/Vocabulary.h"
+#include "text/Text.h"
 #include "values/DataType.h"
-#include "values/VariableStore.h"
 
 namespace tbasic {
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool inSet(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
@@ -34,14 +30,32 @@ size_t copyStringLiteral(const std::string& text, size_t i, std::string& out) {
     return end;
 }
 
+// One pass of a pre-pass: string literals are copied as they stand, and
+// step(text, i, out) rewrites from any other position i, returning where
+// the next step starts.
+template <typename Step>
+std::string rewriteOutsideStrings(const std::string& text, Step step) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == '"') {
+            i = copyStringLiteral(text, i, out);
+        } else {
+            i = step(text, i, out);
+        }
+    }
+    return out;
+}
+
 std::string readWholeFile(const std::string& fileName) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
-    if (!file) throw Error(FileOpenError, "Please make sure the input file exists.");
+    if (!file) throw Error(ErrorCode::FileOpenError, "Please make sure the input file exists.");
     std::string text;
     char buffer[65536];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
-    if (std::ferror(file.get())) throw Error(FileOpenError, "Please make sure the input file exists.");
+    if (std::ferror(file.get())) throw Error(ErrorCode::FileOpenError, "Please make sure the input file exists.");
     // A NUL byte ends the text.
     size_t nul = text.find('\0');
     if (nul != std::string::npos) text.resize(nul);
@@ -53,12 +67,12 @@ std::string readWholeFile(const std::string& fileName) {
 bool isTokenDelimiter(char c) { return inSet(c, " ;,+-<>/*%\\^=():[]\n\t"); }
 
 void validateName(const std::string& name) {
-    if (name.empty()) throw SyntaxError(InvalidName, "Empty name");
+    if (name.empty()) throw Error(ErrorCode::InvalidName, "Empty name");
     for (char c : name)
         if (!(c == '_' || isAlnum(c)))
-            throw SyntaxError(InvalidName, formatMessage("Name [%s] contains invalid character", name.c_str()));
+            throw Error(ErrorCode::InvalidName, formatMessage("Name [%s] contains invalid character", name.c_str()));
     if (isAsciiDigit(name[0]))
-        throw SyntaxError(InvalidName, formatMessage("Name [%s] starts with number", name.c_str()));
+        throw Error(ErrorCode::InvalidName, formatMessage("Name [%s] starts with number", name.c_str()));
 }
 
 std::string Tokenizer::normaliseLineEnds(const std::string& text) {
@@ -87,18 +101,18 @@ std::string Tokenizer::stripComments(const std::string& text) {
             ++i;
         } else if (c == '"') {
             size_t close = text.find('"', i + 1);
-            if (close == std::string::npos) throw SyntaxError(UnclosedString, "error string value");
+            if (close == std::string::npos) throw Error(ErrorCode::UnclosedString, "error string value");
             out.append(text, i, close + 1 - i);
             i = close + 1;
         } else if (c == '\'') {
             while (i < n && text[i] != '\n') ++i;
         } else if (c == '/') {
-            if (i + 1 >= n) throw SyntaxError(SyntaxErrorCode, "at end of file");
+            if (i + 1 >= n) throw Error(ErrorCode::SyntaxError, "at end of file");
             char next = text[i + 1];
             if (next == '*') {
                 // The search starts at the opening "/", so "/*/" is complete.
                 size_t close = text.find("*/", i);
-                if (close == std::string::npos) throw SyntaxError(UnclosedComment, "at end of file");
+                if (close == std::string::npos) throw Error(ErrorCode::UnclosedComment, "at end of file");
                 i = close + 2;
             } else if (next == '/') {
                 while (i < n && text[i] != '\n') ++i;
@@ -114,30 +128,22 @@ std::string Tokenizer::stripComments(const std::string& text) {
     return out;
 }
 
+// Joins two-word keywords, drops ignored words and writes short forms.
 std::string Tokenizer::compressKeywords(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        char c = text[i];
-        if (c == '"') {
-            i = copyStringLiteral(text, i, out);
-            continue;
+    return rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
+        const std::size_t n = text.size();
+        if (!isAsciiAlpha(text[i])) {
+            out += text[i];
+            return i + 1;
         }
-        if (!isAsciiAlpha(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t start = i;
+        std::size_t start = i;
         while (i < n && isAlnum(text[i])) ++i;
         std::string word = toLower(std::string_view(text).substr(start, i - start));
-        if (isIgnoredWord(word)) continue;
+        if (isIgnoredWord(word)) return i;
         if (word == "end" || word == "exit" || word == "continue" || word == "do" || word == "loop") {
-            size_t j = i;
+            std::size_t j = i;
             while (j < n && isBlank(text[j])) ++j;
-            size_t k = j;
+            std::size_t k = j;
             while (k < n && isAsciiAlpha(text[k])) ++k;
             std::string second = toLower(std::string_view(text).substr(j, k - j));
             bool joins = (word == "end" && (second == "if" || second == "function" || second == "sub")) ||
@@ -156,30 +162,24 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
         } else {
             out += word;
         }
-    }
-    return out;
+        return i;
+    });
 }
 
+// Drops the blanks around delimiters and at the start of the text.
 std::string Tokenizer::squeezeBlanks(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        char c = text[i];
-        if (c == '"') {
-            i = copyStringLiteral(text, i, out);
-        } else if (inSet(c, squeezeDelimiters)) {
+    std::string out = rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
+        const char c = text[i++];
+        if (inSet(c, squeezeDelimiters)) {
             while (!out.empty() && isBlank(out.back())) out.pop_back();
             out += c;
-            ++i;
-            while (i < n && isBlank(text[i])) ++i;
+            while (i < text.size() && isBlank(text[i])) ++i;
         } else {
             out += c;
-            ++i;
         }
-    }
-    size_t lead = 0;
+        return i;
+    });
+    std::size_t lead = 0;
     while (lead < out.size() && isBlank(out[lead])) ++lead;
     return out.substr(lead);
 }
@@ -197,8 +197,6 @@ void Tokenizer::tokenizeProgramText(const std::string& fileName, std::string tex
     text = stripComments(text);
     source_ = squeezeBlanks(text);
     cutTokens();
-    extractDefinitions();
-    resolveAllCallTokens(tokens_);
 }
 
 void Tokenizer::tokenizeString(const std::string& text) {
@@ -216,16 +214,87 @@ void Tokenizer::addToken(Token token) {
     tokens_.push_back(std::move(token));
 }
 
+namespace {
+
+void makeOperator(Token& token, Operator op) {
+    token.type = TokenType::Operator;
+    token.op = op;
+    token.binaryLevel = binaryLevelOf(op);
+}
+
+void makeCommand(Token& token, Keyword keyword) {
+    token.type = TokenType::Command;
+    token.keyword = keyword;
+}
+
+bool isTwoCharOperator(const std::string& s, std::size_t i) {
+    return i + 1 < s.size() && ((s[i] == '<' && (s[i + 1] == '>' || s[i + 1] == '=')) || (s[i] == '>' && s[i + 1] == '='));
+}
+
+// Where a word or number that starts at start ends.
+std::size_t endOfWord(const std::string& s, std::size_t start, bool number) {
+    std::size_t i = start;
+    while (i < s.size()) {
+        char w = s[i];
+        if (number && (w == '+' || w == '-') && i > start && (s[i - 1] == 'e' || s[i - 1] == 'E')) {
+            ++i;
+            continue;
+        }
+        // A word also ends where a keyword short form begins.
+        if (isTokenDelimiter(w) || isSymbolChar(w)) break;
+        ++i;
+    }
+    return i;
+}
+
+void classifyNumber(Token& token, std::string word) {
+    double d = parseDouble(word);
+    if (word.find_first_of(".eE") != std::string::npos) {
+        token.type = TokenType::Double;
+        token.doubleValue = d;
+    } else {
+        token.type = TokenType::Integer;
+        token.intValue = parseInteger(word);
+    }
+    token.text = std::move(word);
+}
+
+// A word: literal, type name, built-in, keyword, word operator, a name
+// before "(" (settled later by the program loader) or a variable.
+void classifyWord(Token& token, std::string word, bool beforeParenthesis) {
+    if (isBooleanLiteral(word)) {
+        token.type = TokenType::Bool;
+        token.boolValue = parseBoolean(word);
+    } else if (isDataTypeName(word)) {
+        token.type = TokenType::DataType;
+    } else if (std::optional<Builtin> builtin = findBuiltin(word)) {
+        token.type = TokenType::BuiltinFunction;
+        token.builtin = *builtin;
+    } else if (std::optional<Keyword> keyword = findKeyword(word)) {
+        makeCommand(token, *keyword);
+    } else if (std::optional<Operator> op = findOperator(word)) {
+        makeOperator(token, *op);
+    } else if (beforeParenthesis) {
+        token.type = TokenType::FuncOrArray;
+    } else {
+        token.type = TokenType::Variable;
+        token.nameHash = hashName(word);
+    }
+    token.text = std::move(word);
+}
+
+}  // namespace
+
 void Tokenizer::cutTokens() {
     tokens_.clear();
     line_ = 1;
     const std::string& s = source_;
-    const size_t n = s.size();
-    size_t i = 0;
+    const std::size_t n = s.size();
+    std::size_t i = 0;
     while (true) {
         while (i < n && isBlank(s[i])) ++i;
         if (i >= n) break;
-        char c = s[i];
+        const char c = s[i];
         Token token;
         if (c == ':' || c == '\n') {
             token.type = TokenType::Delimiter;
@@ -234,130 +303,49 @@ void Tokenizer::cutTokens() {
             addToken(std::move(token));
             if (c == '\n') ++line_;
             ++i;
-            continue;
-        }
-        if (isSymbolChar(c)) {
-            const CommandInfo& info = getCommandBySymbol(c);
-            token.type = TokenType::Command;
-            token.command = &info;
-            token.commandCode = info.code;
-            token.text = info.name;
+        } else if (std::optional<Keyword> keyword = keywordOfSymbol(c)) {
+            makeCommand(token, *keyword);
+            token.text = keywordName(*keyword);
             addToken(std::move(token));
             ++i;
-            continue;
-        }
-        if (c == '"') {
-            size_t close = i + 1;
+        } else if (c == '"') {
+            std::size_t close = i + 1;
             while (close < n && s[close] != '"' && s[close] != '\n') ++close;
-            if (close >= n || s[close] != '"') throw SyntaxError(UnclosedString, "error string value");
+            if (close >= n || s[close] != '"') throw Error(ErrorCode::UnclosedString, "error string value");
             token.type = TokenType::String;
             token.text = s.substr(i + 1, close - i - 1);
             addToken(std::move(token));
             i = close + 1;
-            continue;
-        }
-        if (i + 1 < n && ((c == '<' && (s[i + 1] == '>' || s[i + 1] == '=')) || (c == '>' && s[i + 1] == '='))) {
-            token.type = TokenType::Operator;
+        } else if (isTwoCharOperator(s, i)) {
             token.text = s.substr(i, 2);
-            token.opCode = getOperator(token.text).code;
-            token.binaryLevel = binaryLevelOf(token.opCode);
+            makeOperator(token, *findOperator(token.text));
             addToken(std::move(token));
             i += 2;
-            continue;
-        }
-        if (inSet(c, singleCharTokens)) {
-            std::string text(1, c);
-            if (isOperator(text)) {
-                token.type = TokenType::Operator;
-                token.opCode = getOperator(text).code;
-                token.binaryLevel = binaryLevelOf(token.opCode);
-                token.text = std::move(text);
+        } else if (inSet(c, singleCharTokens)) {
+            token.text.assign(1, c);
+            if (std::optional<Operator> op = findOperator(token.text)) {
+                makeOperator(token, *op);
                 addToken(std::move(token));
             } else if (c != ' ') {
                 token.type = TokenType::Delimiter;
-                token.text = std::move(text);
                 addToken(std::move(token));
             }
             ++i;
-            continue;
-        }
-        bool number = isAsciiDigit(c) || c == '.';
-        if (!number && !isAsciiAlpha(c))
-            throw SyntaxError(UnexpectedError, formatMessage("unexpected symbol [%c]", c));
-        size_t start = i;
-        while (i < n) {
-            char w = s[i];
-            if (number && (w == '+' || w == '-') && i > start && (s[i - 1] == 'e' || s[i - 1] == 'E')) {
-                ++i;
-                continue;
-            }
-            // A word also ends where a keyword short form begins.
-            if (isTokenDelimiter(w) || isSymbolChar(w)) break;
-            ++i;
-        }
-        std::string word = toLower(std::string_view(s).substr(start, i - start));
-        if (number) {
-            double d = parseDouble(word);
-            if (word.find_first_of(".eE") != std::string::npos) {
-                token.type = TokenType::Double;
-                token.doubleValue = d;
-            } else {
-                token.type = TokenType::Integer;
-                token.intValue = parseInteger(word);
-            }
-            token.text = std::move(word);
-            addToken(std::move(token));
-            continue;
-        }
-        if (isBooleanLiteral(word)) {
-            token.type = TokenType::Bool;
-            token.boolValue = parseBoolean(word);
-        } else if (isDataTypeName(word)) {
-            token.type = TokenType::DataType;
-        } else if (isBuiltinFunction(word)) {
-            token.type = TokenType::BuiltinFunction;
-            token.builtin = &findBuiltinFunction(word);
-        } else if (isCommand(word)) {
-            const CommandInfo& info = getCommand(word);
-            token.type = TokenType::Command;
-            token.command = &info;
-            token.commandCode = info.code;
-        } else if (isOperator(word)) {
-            token.type = TokenType::Operator;
-            token.opCode = getOperator(word).code;
-            token.binaryLevel = binaryLevelOf(token.opCode);
-        } else if (i < n && s[i] == '(') {
-            token.type = TokenType::FuncOrArray;
         } else {
-            token.type = TokenType::Variable;
-            token.nameHash = hashName(word);
+            const bool number = isAsciiDigit(c) || c == '.';
+            if (!number && !isAsciiAlpha(c))
+                throw Error(ErrorCode::UnexpectedError, formatMessage("unexpected symbol [%c]", c));
+            const std::size_t start = i;
+            i = endOfWord(s, start, number);
+            std::string word = toLower(std::string_view(s).substr(start, i - start));
+            if (number) {
+                classifyNumber(token, std::move(word));
+            } else {
+                classifyWord(token, std::move(word), i < n && s[i] == '(');
+            }
+            addToken(std::move(token));
         }
-        token.text = std::move(word);
-        addToken(std::move(token));
     }
-}
-
-void Tokenizer::extractDefinitions() {
-    TokenList mainTokens;
-    mainTokens.reserve(tokens_.size());
-    size_t i = 0;
-    while (i < tokens_.size()) {
-        const Token& token = tokens_[i];
-        if (!token.isCommand(CmdFunction) && !token.isCommand(CmdSub)) {
-            mainTokens.push_back(token);
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < tokens_.size() && !tokens_[end].isCommand(CmdEndFunction) &&
-               !tokens_[end].isCommand(CmdEndSub))
-            ++end;
-        if (end < tokens_.size()) ++end;  // the closing END FUNCTION or END SUB belongs to it
-        defineUserFunction(TokenList(tokens_.begin() + static_cast<std::ptrdiff_t>(i),
-                                     tokens_.begin() + static_cast<std::ptrdiff_t>(end)));
-        i = end;
-    }
-    tokens_ = std::move(mainTokens);
 }
 
 }  // namespace tbasic

@@ -16,8 +16,9 @@ public:
     Tokenizer(const Tokenizer&) = delete;
     Tokenizer& operator=(const Tokenizer&) = delete;
 
-    // Reads, pre-processes and cuts a program file, then hands its FUNCTION
-    // and SUB definitions to the user-function registry.
+    // Reads, pre-processes and cuts a program file. Definitions stay in the
+    // sequence and names before "(" stay func_or_array tokens: the program
+    // loader (statements/ProgramLoader.h) takes it from there.
     void tokenizeFile(const std::string& fileName);
     // Like tokenizeFile, for program text already in memory.
     void tokenizeProgramText(const std::string& fileName, std::string text);
@@ -27,7 +28,6 @@ public:
     const TokenList& tokens() const { return tokens_; }
     TokenList& tokens() { return tokens_; }
     const std::string& fileName() const { return fileName_; }
-    const std::string& source() const { return source_; }
 
     // The text pre-passes, each one scan into a new buffer.
     static std::string normaliseLineEnds(const std::string& text);
@@ -38,7 +38,6 @@ public:
 private:
     void cutTokens();
     void addToken(Token token);
-    void extractDefinitions();
 
     std::string fileName_;
     std::string source_;

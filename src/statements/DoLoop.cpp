@@ -2,7 +2,7 @@
 // and CONTINUE DO. The record keeps the condition's token range and, once
 // known, the position after the LOOP line.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/VariableStore.h"
 
@@ -15,20 +15,12 @@ DoFlowControlInfo* topDo(ProgramExecutor& executor) {
     return static_cast<DoFlowControlInfo*>(&executor.topFlow());
 }
 
-bool isDoKeyword(const Token& token) {
-    return token.type == TokenType::Command &&
-           (token.commandCode == CmdDo || token.commandCode == CmdDoWhile || token.commandCode == CmdDoUntil);
-}
-
-bool isLoopKeyword(const Token& token) {
-    return token.type == TokenType::Command && (token.commandCode == CmdLoop ||
-                                                token.commandCode == CmdLoopWhile ||
-                                                token.commandCode == CmdLoopUntil);
-}
+constexpr ProgramExecutor::BlockShape doLoop{
+    {Keyword::Do, Keyword::DoWhile, Keyword::DoUntil}, {}, {Keyword::Loop, Keyword::LoopWhile, Keyword::LoopUntil}};
 
 LoopCondition loopConditionOf(const Token& token) {
-    if (token.commandCode == CmdLoopWhile || token.commandCode == CmdDoWhile) return LoopCondition::WhileCondition;
-    if (token.commandCode == CmdLoopUntil || token.commandCode == CmdDoUntil) return LoopCondition::UntilCondition;
+    if (token.keyword == Keyword::LoopWhile || token.keyword == Keyword::DoWhile) return LoopCondition::WhileCondition;
+    if (token.keyword == Keyword::LoopUntil || token.keyword == Keyword::DoUntil) return LoopCondition::UntilCondition;
     return LoopCondition::NoCondition;
 }
 
@@ -37,10 +29,10 @@ LoopCondition loopConditionOf(const Token& token) {
 bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
     if (record.conditionKind == LoopCondition::NoCondition) return false;
     if (record.conditionBegin == record.conditionEnd)
-        throw SyntaxError(SyntaxErrorCode, "expression expected in DO loop.");
+        throw Error(ErrorCode::SyntaxError, "expression expected in DO loop.");
     Value condition = evaluateRange(record.conditionBegin, record.conditionEnd);
     if (condition.type != DataType::Boolean)
-        throw ValueError(TypeMismatch,
+        throw Error(ErrorCode::TypeMismatch,
                          formatMessage("Boolean type expected for condition expression in DO loop. The type is [%s]",
                                        dataTypeName(condition.type).c_str()));
     return record.conditionKind == LoopCondition::WhileCondition ? !condition.boolValue : condition.boolValue;
@@ -48,19 +40,7 @@ bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
 
 // Scans from inside the body to the matching LOOP keyword and stops on it.
 static void scanToLoopKeyword(ProgramExecutor& executor) {
-    int depth = 1;
-    TokenPosition p = executor.position();
-    const TokenPosition end = executor.endPosition();
-    for (; p != end && p->type != TokenType::EndOfProgram; ++p) {
-        if (isDoKeyword(*p)) {
-            ++depth;
-        } else if (isLoopKeyword(*p)) {
-            if (--depth < 1) break;
-        }
-    }
-    executor.seek(p);
-    if (executor.currentToken().type == TokenType::EndOfProgram)
-        throw SyntaxError(SyntaxErrorCode, "'DO' without matching 'LOOP'.");
+    if (!executor.skipToBlockEnd(doLoop)) throw Error(ErrorCode::SyntaxError, "'DO' without matching 'LOOP'.");
 }
 
 void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {
@@ -70,101 +50,88 @@ void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopConditi
     }
     scanToLoopKeyword(*this);
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram) {
-        if (hasTopCondition) throw SyntaxError(SyntaxErrorCode, "Duplicate loop condition.");
+    if (!cursor_.current().isEndOfLine() && cursor_.current().type != TokenType::EndOfProgram) {
+        if (hasTopCondition) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         skipToEndOfStatement();
     }
     advance();
-    record.loopEnd = position_;
+    record.loopEnd = cursor_.position();
     record.loopEndKnown = true;
 }
 
 void ProgramExecutor::executeDo(LoopCondition condition) {
     advance();
-    auto record = std::make_unique<DoFlowControlInfo>(condition, endPosition_);
+    auto record = std::make_unique<DoFlowControlInfo>(condition, cursor_.end());
     if (condition != LoopCondition::NoCondition) {
-        record->conditionBegin = position_;
+        record->conditionBegin = cursor_.position();
         skipExpression();
-        record->conditionEnd = position_;
+        record->conditionEnd = cursor_.position();
     }
-    if (!currentToken_->isEndOfLine()) throw SyntaxError(SyntaxErrorCode, "EOL expected at the end of DO.");
+    if (!cursor_.current().isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of DO.");
     advance();
-    record->bodyStart = position_;
+    record->bodyStart = cursor_.position();
     if (shouldLeaveLoop(*record)) {
         jumpPastLoop(*record, record->conditionAtTop);
         return;
     }
-    pushFlow(std::move(record));
-    variables_.pushScope();
+    openBlock(std::move(record));
 }
 
 // The first reading of a LOOP line: its condition, if any, and the position after it.
 void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition condition) {
     advance();
     if (condition != LoopCondition::NoCondition) {
-        if (record.conditionAtTop) throw SyntaxError(SyntaxErrorCode, "Duplicate loop condition.");
+        if (record.conditionAtTop) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
         record.conditionKind = condition;
-        record.conditionBegin = position_;
+        record.conditionBegin = cursor_.position();
         skipExpression();
-        record.conditionEnd = position_;
+        record.conditionEnd = cursor_.position();
     }
-    if (!currentToken_->isEndOfLine()) throw SyntaxError(SyntaxErrorCode, "EOL expected at the end of LOOP.");
+    if (!cursor_.current().isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of LOOP.");
     advance();
-    record.loopEnd = position_;
+    record.loopEnd = cursor_.position();
     record.loopEndKnown = true;
     record.loopParsed = true;
 }
 
 void ProgramExecutor::executeLoop(LoopCondition condition) {
     DoFlowControlInfo* record = topDo(*this);
-    if (!record) throw SyntaxError(SyntaxErrorCode, "'LOOP' without previous matching 'DO'.");
+    if (!record) throw Error(ErrorCode::SyntaxError, "'LOOP' without previous matching 'DO'.");
     if (!record->loopParsed) readLoopLine(*record, condition);
     if (shouldLeaveLoop(*record)) {
         seek(record->loopEnd);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 
 void ProgramExecutor::executeExitDo() {
-    const char* message = "'EXIT DO' without previous matching 'DO'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::DoBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'EXIT DO'.");
+    leaveInnerBlocks(FlowKind::DoBlock, "'EXIT DO' without previous matching 'DO'.", "EOL expected after 'EXIT DO'.");
     advance();
     DoFlowControlInfo* record = topDo(*this);
     jumpPastLoop(*record, record->conditionAtTop);
-    popFlow();
-    variables_.popScope();
+    closeBlock();
 }
 
 // CONTINUE DO tests the loop's condition on every pass. A bottom-tested loop
 // whose LOOP line has not been read yet has it read first, as LOOP would; the
 // test itself runs from the CONTINUE DO line, so its errors are reported there.
 void ProgramExecutor::executeContinueDo() {
-    const char* message = "'CONTINUE DO' without previous matching 'DO'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::DoBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE DO'.");
+    leaveInnerBlocks(FlowKind::DoBlock, "'CONTINUE DO' without previous matching 'DO'.",
+                     "EOL expected after 'CONTINUE DO'.");
     DoFlowControlInfo* record = topDo(*this);
     if (!record->conditionAtTop && !record->loopParsed) {
-        const TokenPosition lineEnd = position_;
+        const TokenPosition lineEnd = cursor_.position();
         scanToLoopKeyword(*this);
-        readLoopLine(*record, loopConditionOf(*currentToken_));
+        readLoopLine(*record, loopConditionOf(cursor_.current()));
         seek(lineEnd);
     }
     if (shouldLeaveLoop(*record)) {
         jumpPastLoop(*record, record->conditionAtTop);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 

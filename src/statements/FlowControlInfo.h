@@ -109,13 +109,11 @@ public:
 
 class FuncFlowControlInfo : public FlowControlInfo {
 public:
-    FuncFlowControlInfo(const std::string& functionName, const std::vector<Value>& arguments,
-                        DataType returnType)
+    FuncFlowControlInfo(const std::string& functionName, DataType returnType)
         : FlowControlInfo(returnType == DataType::Undefined ? FlowKind::SubBlock : FlowKind::FunctionBlock),
-          functionName(functionName), arguments(arguments), returnType(returnType) {}
+          functionName(functionName), returnType(returnType) {}
 
-    const std::string& functionName;    // the called definition's name
-    const std::vector<Value>& arguments; // the call's argument values, held by the caller
+    const std::string& functionName;  // the called definition's name
     DataType returnType;
 };
 

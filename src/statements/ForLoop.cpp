@@ -1,7 +1,7 @@
 // FOR variable = start TO limit [STEP step] ... NEXT [variable], with EXIT FOR
 // and CONTINUE FOR. Limit and step are evaluated once, when FOR runs.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/Operators.h"
 #include "values/VariableStore.h"
@@ -9,6 +9,8 @@
 namespace tbasic {
 
 namespace {
+
+constexpr ProgramExecutor::BlockShape forLoop{{Keyword::For}, {}, {Keyword::Next}};
 
 ForFlowControlInfo* topFor(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;
@@ -29,124 +31,93 @@ bool ProgramExecutor::isLoopFinished(const ForFlowControlInfo& record) {
 }
 
 Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
-    TokenPosition start = position_;
+    TokenPosition start = cursor_.position();
     skipExpression();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     Value value = evaluateRange(start, end);
     if (value.type != DataType::Integer && value.type != DataType::Double)
-        throw ValueError(*currentToken_, TypeMismatch,
+        raiseAt(cursor_.current(), ErrorCode::TypeMismatch,
                          formatMessage(typeMessage, dataTypeName(value.type).c_str()));
     return value;
 }
 
 void ProgramExecutor::executeFor() {
     advance();
-    if (currentToken_->type != TokenType::Variable) syntaxError("Loop variable expected after 'FOR'.");
-    Variable& variable = variables_.lookup(*currentToken_);
+    cursor_.expectType(TokenType::Variable, "Loop variable expected after 'FOR'.");
+    Variable& variable = lookupVariable(variables_, cursor_.current());
     advance();
-    if (!currentToken_->isOperator(OpEqual)) syntaxError("'=' expected in 'FOR' statement.");
-    advance();
+    cursor_.expectOperator(Operator::Equal, "'=' expected in 'FOR' statement.");
     Value start = evaluateForPart(
         "Integer or double type expected in FOR statement for initial value of loop variable. The type is [%s]");
     variable.assign(start);
-    if (!currentToken_->isCommand(CmdTo)) syntaxError("'TO' expected.");
-    advance();
+    cursor_.expectCommand(Keyword::To, "'TO' expected.");
     Value limit = evaluateForPart(
         "Integer or double type expected in FOR statement for TO value of loop variable. The type is [%s]");
     Value step(static_cast<int32_t>(1));
-    if (currentToken_->isCommand(CmdStep)) {
-        advance();
+    if (cursor_.accept(Keyword::Step)) {
         step = evaluateForPart(
             "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
     }
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected at the end of FOR statement.");
-    advance();
-    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), position_);
+    cursor_.expectEndOfLine("EOL expected at the end of FOR statement.");
+    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), cursor_.position());
     if (isLoopFinished(*record)) {
         skipPastNext(variable.name);
         return;
     }
-    pushFlow(std::move(record));
-    variables_.pushScope();
+    openBlock(std::move(record));
 }
 
 void ProgramExecutor::executeNext() {
     ForFlowControlInfo* record = topFor(*this);
-    if (!record) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (!record) cursor_.fail("'NEXT' without previous matching 'FOR'.");
     advance();
-    if (currentToken_->type == TokenType::Variable) {
-        if (currentToken_->text != record->variable->name) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (cursor_.current().type == TokenType::Variable) {
+        if (cursor_.current().text != record->variable->name) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
-        syntaxError("End of statement expected after 'NEXT'.");
-    advance();
+    cursor_.expectEndOfStatement("End of statement expected after 'NEXT'.");
     record->variable->add(record->step);
     if (isLoopFinished(*record)) {
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 
 // From inside a loop body to the first token after its NEXT line.
 void ProgramExecutor::skipPastNext(const std::string& variableName) {
-    int depth = 1;
-    TokenPosition p = position_;
-    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
-        if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdFor) {
-            ++depth;
-        } else if (p->commandCode == CmdNext) {
-            if (--depth < 1) break;
-        }
-    }
-    seek(p);
-    if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'FOR' without matching 'NEXT'.");
+    if (!skipToBlockEnd(forLoop)) cursor_.fail("'FOR' without matching 'NEXT'.");
     advance();
-    if (currentToken_->type == TokenType::Variable) {
-        if (currentToken_->text != variableName) syntaxError("'NEXT' without previous matching 'FOR'.");
+    if (cursor_.current().type == TokenType::Variable) {
+        if (cursor_.current().text != variableName) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
-    if (currentToken_->isEndOfLine() || currentToken_->type == TokenType::EndOfProgram) {
+    if (cursor_.current().isEndOfLine() || cursor_.current().type == TokenType::EndOfProgram) {
         advance();
     } else {
-        syntaxError("End of statement expected after 'NEXT'.");
+        cursor_.fail("End of statement expected after 'NEXT'.");
     }
 }
 
 void ProgramExecutor::executeExitFor() {
-    const char* message = "'EXIT FOR' without previous matching 'FOR'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::ForBlock, message);
+    leaveInnerBlocks(FlowKind::ForBlock, "'EXIT FOR' without previous matching 'FOR'.",
+                     "EOL expected after 'EXIT FOR'.");
     advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'EXIT FOR'.");
-    advance();
-    ForFlowControlInfo* record = topFor(*this);
-    skipPastNext(record->variable->name);
-    popFlow();
-    variables_.popScope();
+    skipPastNext(topFor(*this)->variable->name);
+    closeBlock();
 }
 
 void ProgramExecutor::executeContinueFor() {
-    const char* message = "'CONTINUE FOR' without previous matching 'FOR'.";
-    if (flowEmpty()) syntaxError(message);
-    unwindTo(FlowKind::ForBlock, message);
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'CONTINUE FOR'.");
+    leaveInnerBlocks(FlowKind::ForBlock, "'CONTINUE FOR' without previous matching 'FOR'.",
+                     "EOL expected after 'CONTINUE FOR'.");
     advance();
     ForFlowControlInfo* record = topFor(*this);
     record->variable->add(record->step);
     if (isLoopFinished(*record)) {
         skipPastNext(record->variable->name);
-        popFlow();
-        variables_.popScope();
+        closeBlock();
     } else {
-        variables_.clearScope();
-        seek(record->bodyStart);
+        repeatBlock(record->bodyStart);
     }
 }
 

@@ -2,13 +2,16 @@
 // Branches are not parsed ahead: a false branch is skipped by scanning
 // forward to the next ELSEIF, ELSE or END IF of the same depth.
 #include "diagnostics/Error.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/ProgramExecutor.h"
 #include "values/VariableStore.h"
 
 namespace tbasic {
 
 namespace {
+
+constexpr ProgramExecutor::BlockShape ifBranches{{Keyword::If}, {Keyword::ElseIf, Keyword::Else}, {Keyword::EndIf}};
+constexpr ProgramExecutor::BlockShape wholeIf{{Keyword::If}, {}, {Keyword::EndIf}};
 
 IfFlowControlInfo* topIf(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::IfBlock) return nullptr;
@@ -19,32 +22,29 @@ IfFlowControlInfo* topIf(ProgramExecutor& executor) {
 
 // Reads "condition THEN EOL" and returns the condition.
 bool ProgramExecutor::readCondition(const char* typeMessage) {
-    TokenPosition start = position_;
+    TokenPosition start = cursor_.position();
     skipExpression();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     Value condition = evaluateRange(start, end);
     if (condition.type != DataType::Boolean)
-        throw ValueError(*currentToken_, TypeMismatch,
+        raiseAt(cursor_.current(), ErrorCode::TypeMismatch,
                          formatMessage(typeMessage, dataTypeName(condition.type).c_str()));
-    if (!currentToken_->isCommand(CmdThen)) syntaxError("'THEN' expected.");
-    advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'THEN'.");
-    advance();
+    cursor_.expectCommand(Keyword::Then, "'THEN' expected.");
+    cursor_.expectEndOfLine("EOL expected after 'THEN'.");
     return condition.boolValue;
 }
 
 void ProgramExecutor::executeIf() {
     advance();
     bool condition = readCondition("Boolean type expected in IF statement. The type is [%s]");
-    pushFlow(std::make_unique<IfFlowControlInfo>(condition));
-    variables_.pushScope();
+    openBlock(std::make_unique<IfFlowControlInfo>(condition));
     if (!condition) skipToNextBranch();
 }
 
 void ProgramExecutor::executeElseIf() {
     advance();
     IfFlowControlInfo* record = topIf(*this);
-    if (!record) syntaxError("'ELSEIF' without previous matching 'IF'.");
+    if (!record) cursor_.fail("'ELSEIF' without previous matching 'IF'.");
     if (record->branchTaken) {
         skipToEndIf();
         return;
@@ -56,57 +56,27 @@ void ProgramExecutor::executeElseIf() {
 
 void ProgramExecutor::executeElse() {
     advance();
-    if (!currentToken_->isEndOfLine()) syntaxError("EOL expected after 'ELSE'.");
-    advance();
+    cursor_.expectEndOfLine("EOL expected after 'ELSE'.");
     IfFlowControlInfo* record = topIf(*this);
-    if (!record) syntaxError("'ELSE' without previous matching 'IF'.");
+    if (!record) cursor_.fail("'ELSE' without previous matching 'IF'.");
     if (record->branchTaken) skipToEndIf();
 }
 
 void ProgramExecutor::executeEndIf() {
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
-        syntaxError("End of statement expected after 'END IF'.");
-    advance();
-    if (!topIf(*this)) syntaxError("'END IF' without previous matching 'IF'.");
-    popFlow();
-    variables_.popScope();
+    cursor_.expectEndOfStatement("End of statement expected after 'END IF'.");
+    if (!topIf(*this)) cursor_.fail("'END IF' without previous matching 'IF'.");
+    closeBlock();
 }
 
 // Stops on the ELSEIF, ELSE or END IF that continues the current IF.
 void ProgramExecutor::skipToNextBranch() {
-    int depth = 1;
-    TokenPosition p = position_;
-    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
-        if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdIf) {
-            ++depth;
-        } else if (p->commandCode == CmdElseIf || p->commandCode == CmdElse) {
-            if (depth <= 1) break;
-        } else if (p->commandCode == CmdEndIf) {
-            if (--depth < 1) break;
-        }
-    }
-    seek(p);
-    if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
+    if (!skipToBlockEnd(ifBranches)) cursor_.fail("'IF' without matching 'END IF'.");
 }
 
 // Stops on the END IF of the current IF, passing over its other branches.
 void ProgramExecutor::skipToEndIf() {
-    int depth = 1;
-    TokenPosition p = position_;
-    for (; p != endPosition_ && p->type != TokenType::EndOfProgram; ++p) {
-        if (p->type != TokenType::Command) continue;
-        if (p->commandCode == CmdIf) {
-            ++depth;
-        } else if (p->commandCode == CmdEndIf) {
-            if (--depth < 1) break;
-        }
-    }
-    seek(p);
-    if (currentToken_->type == TokenType::EndOfProgram)
-        throw SyntaxError(*currentToken_, SyntaxErrorCode, "'IF' without matching 'END IF'.");
+    if (!skipToBlockEnd(wholeIf)) cursor_.fail("'IF' without matching 'END IF'.");
 }
 
 }  // namespace tbasic

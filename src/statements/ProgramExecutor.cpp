@@ -2,8 +2,9 @@
 
 #include "diagnostics/Error.h"
 #include "expressions/ExpressionEvaluator.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "statements/Console.h"
+#include "statements/Program.h"
 #include "values/VariableStore.h"
 
 namespace tbasic {
@@ -13,28 +14,13 @@ namespace {
 unsigned long long statementBudget = 0;  // 0: no limit
 unsigned long long statementsLeft = 0;
 
-// Expression tokens: everything else ends an expression range.
-// ORDER TOKENTYPE
-constexpr bool expressionTokenTypes[] = {
-    false,  // delimiter
-    true,   // operator
-    false,  // command
-    true,   // variable
-    true,   // bool
-    true,   // integer
-    true,   // double
-    true,   // string
-    false,  // data type
-    true,   // built-in function
-    true,   // func_or_array
-    true,   // function
-    false,  // array
-    false,  // end of program
-};
-
-bool isExpressionToken(const Token& token) {
-    return expressionTokenTypes[static_cast<int>(token.type)];
+// Kept out of line: the statement dispatch stays small enough to inline.
+[[noreturn]] __attribute__((noinline, cold)) void failUnhandledCommand(const Token& token) {
+    const std::string name(keywordName(token.keyword));
+    raiseAt(token, ErrorCode::UnexpectedError, formatMessage("Command [%s] not handled!!!", name.c_str()));
 }
+
+bool isExpressionToken(const Token& token) { return tokenTypeRecord(token.type).inExpression; }
 
 }  // namespace
 
@@ -48,11 +34,10 @@ std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
     return stack;
 }
 
-ProgramExecutor::ProgramExecutor(const TokenList& tokens)
-    : endPosition_(tokens.data() + tokens.size()),
-      currentToken_(tokens.empty() ? &endOfProgramToken : tokens.data()),
-      position_(tokens.data()),
-      variables_(variableStore()),
+ProgramExecutor::ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions)
+    : cursor_(tokens),
+      variables_(variables),
+      functions_(functions),
       flowStack_(sharedFlowStack()),
       flowBase_(flowStack_.size()) {}
 
@@ -64,7 +49,7 @@ void ProgramExecutor::run() {
     try {
         while (true) {
             if (statementBudget != 0 && statementsLeft-- == 0) throw StatementBudgetExhausted{};
-            const Token& token = *currentToken_;
+            const Token& token = cursor_.current();
             switch (token.type) {
             case TokenType::EndOfProgram:
                 return;
@@ -77,73 +62,75 @@ void ProgramExecutor::run() {
             case TokenType::Command:
                 if (!executeCommand(token)) return;
                 break;
-            default:
+            case TokenType::Delimiter:
                 if (token.isEndOfLine()) {
                     advance();
                     break;
                 }
-                // A literal, operator, type name, built-in or other delimiter starts no statement.
-                throw SyntaxError(token);
+                raiseAt(token);
+            // A literal, operator, type name, built-in or array starts no statement.
+            case TokenType::Operator: case TokenType::Bool: case TokenType::Integer: case TokenType::Double:
+            case TokenType::String: case TokenType::DataType: case TokenType::BuiltinFunction:
+            case TokenType::FuncOrArray: case TokenType::Array: case TokenType::Count:
+                raiseAt(token);
             }
         }
     } catch (Error& error) {
-        if (currentToken_->type != TokenType::EndOfProgram) error.attachToken(*currentToken_);
+        if (cursor_.current().type != TokenType::EndOfProgram) attachToken(error, cursor_.current());
         throw;
     }
 }
 
 bool ProgramExecutor::executeCommand(const Token& token) {
-    switch (token.commandCode) {
-    case CmdDim: executeDim(); return true;
-    case CmdIf: executeIf(); return true;
-    case CmdElseIf: executeElseIf(); return true;
-    case CmdElse: executeElse(); return true;
-    case CmdEndIf: executeEndIf(); return true;
-    case CmdFor: executeFor(); return true;
-    case CmdNext: executeNext(); return true;
-    case CmdExitFor: executeExitFor(); return true;
-    case CmdContinueFor: executeContinueFor(); return true;
-    case CmdDo: executeDo(LoopCondition::NoCondition); return true;
-    case CmdDoWhile: executeDo(LoopCondition::WhileCondition); return true;
-    case CmdDoUntil: executeDo(LoopCondition::UntilCondition); return true;
-    case CmdLoop: executeLoop(LoopCondition::NoCondition); return true;
-    case CmdLoopWhile: executeLoop(LoopCondition::WhileCondition); return true;
-    case CmdLoopUntil: executeLoop(LoopCondition::UntilCondition); return true;
-    case CmdExitDo: executeExitDo(); return true;
-    case CmdContinueDo: executeContinueDo(); return true;
-    case CmdEnd:
+    switch (token.keyword) {
+    case Keyword::Dim: executeDim(); return true;
+    case Keyword::If: executeIf(); return true;
+    case Keyword::ElseIf: executeElseIf(); return true;
+    case Keyword::Else: executeElse(); return true;
+    case Keyword::EndIf: executeEndIf(); return true;
+    case Keyword::For: executeFor(); return true;
+    case Keyword::Next: executeNext(); return true;
+    case Keyword::ExitFor: executeExitFor(); return true;
+    case Keyword::ContinueFor: executeContinueFor(); return true;
+    case Keyword::Do: executeDo(LoopCondition::NoCondition); return true;
+    case Keyword::DoWhile: executeDo(LoopCondition::WhileCondition); return true;
+    case Keyword::DoUntil: executeDo(LoopCondition::UntilCondition); return true;
+    case Keyword::Loop: executeLoop(LoopCondition::NoCondition); return true;
+    case Keyword::LoopWhile: executeLoop(LoopCondition::WhileCondition); return true;
+    case Keyword::LoopUntil: executeLoop(LoopCondition::UntilCondition); return true;
+    case Keyword::ExitDo: executeExitDo(); return true;
+    case Keyword::ContinueDo: executeContinueDo(); return true;
+    case Keyword::End:
         if (functionBody) throw ProgramEnd{};
         return false;
-    case CmdEndFunction: executeEndFunction(); return false;
-    case CmdEndSub: executeEndSub(); return false;
-    case CmdReturn: executeReturn(); return false;
-    case CmdPrint: executePrint(); return true;
-    default:
-        throw Error(token, UnexpectedError,
-                    formatMessage("Command [%s] not handled!!!",
-                                  token.command ? token.command->name.c_str() : token.text.c_str()));
+    case Keyword::EndFunction: executeEndFunction(); return false;
+    case Keyword::EndSub: executeEndSub(); return false;
+    case Keyword::Return: executeReturn(); return false;
+    case Keyword::Print: executePrint(); return true;
+    // Words that only stand inside a statement, and the unimplemented INPUT.
+    case Keyword::As: case Keyword::Then: case Keyword::To: case Keyword::Step: case Keyword::Function:
+    case Keyword::Sub: case Keyword::ByVal: case Keyword::ByRef: case Keyword::Input: case Keyword::Rem:
+    case Keyword::Count:
+        break;
     }
+    failUnhandledCommand(token);
 }
 
 void ProgramExecutor::skipExpression() {
-    TokenPosition p = position_;
-    while (p != endPosition_ && isExpressionToken(*p)) ++p;
+    TokenPosition p = cursor_.position();
+    while (p != cursor_.end() && isExpressionToken(*p)) ++p;
     seek(p);
 }
 
 void ProgramExecutor::skipToEndOfStatement() {
-    TokenPosition p = position_;
-    while (p != endPosition_ && !p->endsStatement) ++p;
+    TokenPosition p = cursor_.position();
+    while (p != cursor_.end() && !p->endsStatement) ++p;
     seek(p);
 }
 
 Value ProgramExecutor::evaluateRange(const TokenPosition& begin, const TokenPosition& end) {
-    RecursiveExpressionEvaluator evaluator(begin, end);
+    ExpressionEvaluator evaluator(begin, end, variables_, &functions_);
     return evaluator.evaluate();
-}
-
-void ProgramExecutor::syntaxError(const char* message) {
-    throw SyntaxError(*currentToken_, SyntaxErrorCode, message);
 }
 
 void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
@@ -151,42 +138,63 @@ void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
 }
 
 FlowControlInfo& ProgramExecutor::topFlow() {
-    if (flowEmpty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
     return *flowStack_.back();
 }
 
 void ProgramExecutor::popFlow() {
-    if (flowEmpty()) throw Error(UnexpectedError);
+    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
     flowStack_.pop_back();
 }
 
 void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
-    while (!flowEmpty() && flowStack_.back()->kind != kind) {
-        popFlow();
-        variables_.popScope();
+    while (!flowEmpty() && flowStack_.back()->kind != kind) closeBlock();
+    if (flowEmpty()) cursor_.fail(notMatchedMessage);
+}
+
+// EXIT and CONTINUE start alike: the blocks inside the loop close, the line must end.
+void ProgramExecutor::leaveInnerBlocks(FlowKind kind, const char* notMatchedMessage, const char* lineEndMessage) {
+    unwindTo(kind, notMatchedMessage);
+    advance();
+    if (!cursor_.current().isEndOfLine()) cursor_.fail(lineEndMessage);
+}
+
+bool ProgramExecutor::skipToBlockEnd(const BlockShape& shape) {
+    int depth = 1;
+    TokenPosition p = cursor_.position();
+    for (; p != cursor_.end() && p->type != TokenType::EndOfProgram; ++p) {
+        if (p->type != TokenType::Command) continue;
+        const Keyword keyword = p->keyword;
+        if (shape.opens.has(keyword)) {
+            ++depth;
+        } else if (shape.continues.has(keyword)) {
+            if (depth <= 1) break;
+        } else if (shape.closes.has(keyword)) {
+            if (--depth < 1) break;
+        }
     }
-    if (flowEmpty()) syntaxError(notMatchedMessage);
+    seek(p);
+    return cursor_.current().type != TokenType::EndOfProgram;
 }
 
 // name "=" expression
 void ProgramExecutor::executeAssignment() {
-    const Token& name = *currentToken_;
-    Variable& variable = variables_.lookup(name);
+    const Token& name = cursor_.current();
+    Variable& variable = lookupVariable(variables_, name);
     advance();
-    if (!currentToken_->isOperator(OpEqual)) syntaxError("operator '=' expected.");
-    advance();
-    TokenPosition start = position_;
+    cursor_.expectOperator(Operator::Equal, "operator '=' expected.");
+    TokenPosition start = cursor_.position();
     skipToEndOfStatement();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     variable.assign(evaluateRange(start, end));
     advance();
 }
 
 // A FUNCTION or SUB called as a statement; its result is dropped.
 void ProgramExecutor::executeExpressionStatement() {
-    TokenPosition start = position_;
+    TokenPosition start = cursor_.position();
     skipToEndOfStatement();
-    TokenPosition end = position_;
+    TokenPosition end = cursor_.position();
     evaluateRange(start, end);
     advance();
 }
@@ -196,60 +204,44 @@ void ProgramExecutor::executeDim() {
     std::vector<const std::string*> names;
     while (true) {
         advance();
-        if (currentToken_->type != TokenType::Variable) syntaxError("Variable name expected after 'DIM'.");
-        names.push_back(&currentToken_->text);
+        cursor_.expectType(TokenType::Variable, "Variable name expected after 'DIM'.");
+        names.push_back(&cursor_.current().text);
         advance();
-        if (currentToken_->isCommand(CmdAs)) break;
-        if (currentToken_->isDelimiter(',')) continue;
-        throw SyntaxError(*currentToken_);
+        if (cursor_.current().isCommand(Keyword::As)) break;
+        if (cursor_.current().isDelimiter(',')) continue;
+        raiseAt(cursor_.current());
     }
     advance();
-    if (currentToken_->type != TokenType::DataType) syntaxError("data type expected");
-    DataType type = dataTypeFromName(currentToken_->text);
+    cursor_.expectType(TokenType::DataType, "data type expected");
+    DataType type = dataTypeFromName(cursor_.current().text);
     advance();
-    if (!currentToken_->isEndOfLine() && currentToken_->type != TokenType::EndOfProgram)
-        syntaxError("End of statement expected after data type");
-    advance();
+    cursor_.expectEndOfStatement("End of statement expected after data type");
     for (const std::string* name : names) variables_.declare(Variable(*name, type));
 }
 
-// PRINT { item | ";" | "," }
+// PRINT { item | ";" | "," }. The tokenizer makes only three delimiters:
+// line ends, ";" and ",".
 void ProgramExecutor::executePrint() {
     bool lineEnd = true;
     advance();
-    if (currentToken_->type == TokenType::EndOfProgram) {
-        writeLineEnd();
-        return;
-    }
-    while (true) {
-        if (currentToken_->type == TokenType::Delimiter) {
-            char delimiter = currentToken_->text.empty() ? '\0' : currentToken_->text[0];
-            std::string text = currentToken_->text;
-            advance();
-            if (delimiter == '\n') {
-                if (lineEnd) writeLineEnd();
-                return;
-            } else if (delimiter == ';') {
-                lineEnd = false;
-            } else if (delimiter == ',') {
-                writeOutputChar('\t');
-                lineEnd = false;
-            } else {
-                throw SyntaxError(*currentToken_, SyntaxErrorCode,
-                                  formatMessage("unexpected symbol [%s]", text.c_str()));
-            }
-        } else {
-            TokenPosition start = position_;
+    while (cursor_.current().type != TokenType::EndOfProgram) {
+        const Token& token = cursor_.current();
+        if (token.type != TokenType::Delimiter) {
+            TokenPosition start = cursor_.position();
             skipExpression();
-            TokenPosition end = position_;
-            writeOutput(evaluateRange(start, end));
+            writeOutput(evaluateRange(start, cursor_.position()));
             lineEnd = true;
+            continue;
         }
-        if (currentToken_->type == TokenType::EndOfProgram) {
-            writeLineEnd();
+        advance();
+        if (token.isEndOfLine()) {
+            if (lineEnd) writeLineEnd();
             return;
         }
+        if (token.isDelimiter(',')) writeOutputChar('\t');
+        lineEnd = false;
     }
+    writeLineEnd();
 }
 
 }  // namespace tbasic

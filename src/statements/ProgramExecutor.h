@@ -9,14 +9,16 @@
 #include "lexer/Token.h"
 #include "statements/FlowControlInfo.h"
 #include "values/Value.h"
+#include "values/VariableStore.h"
 
 namespace tbasic {
 
-class VariableStore;
+class UserFunctionCaller;
 
 class ProgramExecutor {
 public:
-    explicit ProgramExecutor(const TokenList& tokens);
+    // Runs tokens with the given store; calls go to functions.
+    ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions);
     ~ProgramExecutor();
     ProgramExecutor(const ProgramExecutor&) = delete;
     ProgramExecutor& operator=(const ProgramExecutor&) = delete;
@@ -24,36 +26,54 @@ public:
     // Executes statements until the end of the tokens, END, RETURN or END SUB.
     void run();
 
-    void advance() {
-        if (position_ != endPosition_) ++position_;
-        currentToken_ = position_ == endPosition_ ? &endOfProgramToken : position_;
-    }
-    void seek(TokenPosition position) {
-        position_ = position;
-        currentToken_ = position_ == endPosition_ ? &endOfProgramToken : position_;
-    }
-    static bool isEndOfLine(const Token& token) { return token.isEndOfLine(); }
+    void advance() { cursor_.advance(); }
+    void seek(TokenPosition position) { cursor_.seek(position); }
     // Moves past the expression tokens under the cursor.
     void skipExpression();
     // Moves to the next line end or the end of the tokens.
     void skipToEndOfStatement();
     Value evaluateRange(const TokenPosition& begin, const TokenPosition& end);
 
-    TokenPosition position() const { return position_; }
-    TokenPosition endPosition() const { return endPosition_; }
-    const Token& currentToken() const { return *currentToken_; }
+    TokenPosition position() const { return cursor_.position(); }
 
-    // Flow-control stack.
+    // Flow-control stack. A block (IF, FOR, DO) opens its record and the
+    // scope of its variables together and closes them together; a call's
+    // record is closed alone, its frame by the caller's guard.
     void pushFlow(std::unique_ptr<FlowControlInfo> record);
     FlowControlInfo& topFlow();
     void popFlow();
     bool flowEmpty() const { return flowStack_.size() == flowBase_; }
+    void openBlock(std::unique_ptr<FlowControlInfo> record) {
+        pushFlow(std::move(record));
+        variables_.pushScope();
+    }
+    void closeBlock() {
+        popFlow();
+        variables_.popScope();
+    }
+    // The next pass of a loop: its variables go, the body starts again.
+    void repeatBlock(TokenPosition bodyStart) {
+        variables_.clearScope();
+        seek(bodyStart);
+    }
+    // Closes the blocks inside the innermost one of a kind; error when there is none.
     void unwindTo(FlowKind kind, const char* notMatchedMessage);
+
+    // Which keywords open, continue (ELSE, ELSEIF) and close one kind of block.
+    struct BlockShape {
+        KeywordSet opens;
+        KeywordSet continues;
+        KeywordSet closes;
+    };
+    // Moves from inside a block to the first keyword that continues or
+    // closes it, passing over nested blocks of the same kind; false when the
+    // tokens end first (the cursor then stands at their end).
+    bool skipToBlockEnd(const BlockShape& shape);
 
     Value returnValue;
     // A function body's executor: END there ends the whole program.
     bool functionBody = false;
-    // Set by RETURN and END SUB, which close the call's frame.
+    // Set by RETURN and END SUB.
     bool returned = false;
 
 private:
@@ -78,6 +98,7 @@ private:
     void executeNext();
     void executeExitFor();
     void executeContinueFor();
+    void leaveInnerBlocks(FlowKind kind, const char* notMatchedMessage, const char* lineEndMessage);
     bool isLoopFinished(const ForFlowControlInfo& record);
     void skipPastNext(const std::string& variableName);
     Value evaluateForPart(const char* typeMessage);
@@ -96,12 +117,9 @@ private:
     void executeEndSub();
     void executeEndFunction();
 
-    [[noreturn]] void syntaxError(const char* message);
-
-    TokenPosition endPosition_;
-    const Token* currentToken_;
-    TokenPosition position_;
+    TokenCursor cursor_;
     VariableStore& variables_;
+    UserFunctionCaller& functions_;
     // Executors nest strictly (a call's executor ends before its caller's
     // statement does), so they share one stack of records; this executor owns
     // the records from flowBase_ up and releases them when it ends.

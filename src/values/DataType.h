@@ -1,29 +1,51 @@
 // The seven declarable data types and their names.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
+
+#include "diagnostics/EnumTable.h"
 
 namespace tbasic {
 
 enum class DataType : int32_t {
-    Undefined = 0,
-    Boolean = 1,
-    Integer = 2,
-    Double = 3,
-    String = 4,
-    Date = 5,
-    Time = 6,
-    DateTime = 7,
+    Undefined,
+    Boolean,
+    Integer,
+    Double,
+    String,
+    Date,
+    Time,
+    DateTime,
+    Count
 };
 
-// Fills the name tables; called once at start-up.
-void registerDataTypes();
+struct DataTypeRecord {
+    DataType id;
+    std::string_view name;  // as declarations and messages write it
+};
 
+inline constexpr DataTypeRecord dataTypeTable[] = {
+    {DataType::Undefined, "*UNDEFINED*"},
+    {DataType::Boolean, "boolean"},
+    {DataType::Integer, "integer"},
+    {DataType::Double, "double"},
+    {DataType::String, "string"},
+    {DataType::Date, "date"},
+    {DataType::Time, "time"},
+    {DataType::DateTime, "datetime"},
+};
+static_assert(std::size(dataTypeTable) == static_cast<std::size_t>(DataType::Count));
+static_assert(rowsFollowEnumOrder(dataTypeTable), "dataTypeTable rows follow the order of DataType");
+
+// True for a declarable type's name, in any case ("Integer").
 bool isDataTypeName(std::string_view text);
+// The type a name declares; Undefined when it names none.
 DataType dataTypeFromName(std::string_view text);
-// The registered name, or "*UNDEFINED*" for Undefined.
+// The name, or "*UNDEFINED*" for Undefined.
 const std::string& dataTypeName(DataType type);
 
 bool isBooleanLiteral(std::string_view text);

@@ -17,12 +17,12 @@ double asDouble(const Value& v) {
 const char* typeName(const Value& v) { return dataTypeName(v.type).c_str(); }
 
 [[noreturn]] void binaryMismatchValue(const char* op, const Value& l, const Value& r) {
-    throw ValueError(TypeMismatch, formatMessage("operator '%s' used between data type [%s] & [%s]",
+    throw Error(ErrorCode::TypeMismatch, formatMessage("operator '%s' used between data type [%s] & [%s]",
                                                  op, typeName(l), typeName(r)));
 }
 
 [[noreturn]] void binaryMismatchOperand(const char* op, const Value& l, const Value& r) {
-    throw OperandError(TypeMismatch, formatMessage("operator '%s' used between data type [%s] & [%s]",
+    throw Error(ErrorCode::TypeMismatch, formatMessage("operator '%s' used between data type [%s] & [%s]",
                                                    op, typeName(l), typeName(r)));
 }
 
@@ -37,7 +37,7 @@ void setInt(Value& v, int32_t i) {
 }
 
 int32_t checkedInteger(int64_t wide) {
-    if (wide > INT32_MAX || wide < INT32_MIN) throw ValueError(Overflow);
+    if (wide > INT32_MAX || wide < INT32_MIN) throw Error(ErrorCode::Overflow);
     return static_cast<int32_t>(wide);
 }
 
@@ -80,7 +80,7 @@ namespace detail {
 void addTo(Value& left, const Value& right) {
     if (left.type == DataType::Integer && right.type == DataType::Integer) {
         int32_t sum;
-        if (__builtin_add_overflow(left.intValue, right.intValue, &sum)) throw ValueError(Overflow);
+        if (__builtin_add_overflow(left.intValue, right.intValue, &sum)) throw Error(ErrorCode::Overflow);
         left.intValue = sum;
         return;
     }
@@ -106,7 +106,7 @@ void multiplyBy(Value& left, const Value& right) {
 
 
 void divideBy(Value& left, const Value& right) {
-    if (isZeroDivisor(right)) throw ValueError(DivideByZero);
+    if (isZeroDivisor(right)) throw Error(ErrorCode::DivideByZero);
     if (left.type == DataType::Integer && right.type == DataType::Integer) {
         int64_t l = left.intValue, r = right.intValue;
         if (l % r == 0) {
@@ -123,11 +123,11 @@ void divideBy(Value& left, const Value& right) {
 
 
 void moduloBy(Value& left, const Value& right) {
-    if (isZeroDivisor(right)) throw ValueError(DivideByZero);
+    if (isZeroDivisor(right)) throw Error(ErrorCode::DivideByZero);
     int32_t l, r;
     if (!toIntegerOperand(left, l)) binaryMismatchOperand("mod", left, right);
     if (!toIntegerOperand(right, r)) binaryMismatchOperand("mod", left, right);
-    if (r == 0) throw ValueError(DivideByZero);
+    if (r == 0) throw Error(ErrorCode::DivideByZero);
     setInt(left, static_cast<int32_t>(int64_t(l) % int64_t(r)));
 }
 
@@ -136,7 +136,7 @@ void integerDivideBy(Value& left, const Value& right) {
     int32_t l, r;
     if (!toIntegerOperand(left, l)) binaryMismatchOperand("\\", left, right);
     if (!toIntegerOperand(right, r)) binaryMismatchOperand("\\", left, right);
-    if (r == 0) throw ValueError(DivideByZero);
+    if (r == 0) throw Error(ErrorCode::DivideByZero);
     setInt(left, checkedInteger(int64_t(l) / int64_t(r)));
 }
 }  // namespace detail
@@ -154,6 +154,7 @@ double powerBySquaring(double x, int32_t n) {
 }
 
 void raiseTo(Value& base, const Value& exponent) {
+    base.origin = nullptr;
     if (exponent.type == DataType::Double && lessThanZero(base)) {
         double e = exponent.doubleValue;
         bool whole = false;
@@ -162,7 +163,7 @@ void raiseTo(Value& base, const Value& exponent) {
             whole = t == e || nearlyEqual(t, e);
         }
         if (!whole)
-            throw OperandError(IllegalMathCall,
+            throw Error(ErrorCode::IllegalMathCall,
                                "operator '^' used on negative base to the power of a non-integer number.");
     }
     if (base.type == DataType::Integer && exponent.type == DataType::Integer) {
@@ -184,12 +185,12 @@ void raiseTo(Value& base, const Value& exponent) {
 Value negate(const Value& operand) {
     Value result;
     if (operand.type == DataType::Integer) {
-        if (operand.intValue == INT32_MIN) throw ValueError(Overflow);
+        if (operand.intValue == INT32_MIN) throw Error(ErrorCode::Overflow);
         result = Value(static_cast<int32_t>(-operand.intValue));
     } else if (operand.type == DataType::Double) {
         result = Value(-operand.doubleValue);
     } else {
-        throw OperandError(TypeMismatch, formatMessage("operator '-' used on data type [%s]",
+        throw Error(ErrorCode::TypeMismatch, formatMessage("operator '-' used on data type [%s]",
                                                        typeName(operand)));
     }
     return result;
@@ -197,7 +198,7 @@ Value negate(const Value& operand) {
 
 Value logicalNot(const Value& operand) {
     if (operand.type != DataType::Boolean)
-        throw OperandError(TypeMismatch, formatMessage("operator 'NOT' used on data type [%s]",
+        throw Error(ErrorCode::TypeMismatch, formatMessage("operator 'NOT' used on data type [%s]",
                                                        typeName(operand)));
     return Value(!operand.boolValue);
 }
@@ -226,15 +227,17 @@ bool equals(const Value& left, const Value& right) {
     case DataType::Integer: return left.intValue == right.intValue;
     case DataType::Double: return nearlyEqual(left.doubleValue, right.doubleValue);
     case DataType::String: return left.stringValue == right.stringValue;
-    default: return false;
+    case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:
+    case DataType::Count: return false;
     }
+    return false;
 }
 
 
 bool lessThan(const Value& left, const Value& right) {
     if (left.type != right.type) {
         if (!isNumeric(left) || !isNumeric(right))
-            throw ValueError(TypeMismatch, formatMessage("comparison between different types: [%s] & [%s]",
+            throw Error(ErrorCode::TypeMismatch, formatMessage("comparison between different types: [%s] & [%s]",
                                                          typeName(left), typeName(right)));
         double a = asDouble(left), b = asDouble(right);
         return a < b && !nearlyEqual(a, b);
@@ -244,15 +247,17 @@ bool lessThan(const Value& left, const Value& right) {
     case DataType::Double:
         return left.doubleValue < right.doubleValue && !nearlyEqual(left.doubleValue, right.doubleValue);
     case DataType::String: return left.stringValue < right.stringValue;  // unsigned byte order
-    default: return false;
+    case DataType::Undefined: case DataType::Boolean: case DataType::Date: case DataType::Time:
+    case DataType::DateTime: case DataType::Count: return false;
     }
+    return false;
 }
 }  // namespace detail
 
 namespace {
 
 [[noreturn]] void zeroComparisonMismatch(const Value& v) {
-    throw ValueError(TypeMismatch, formatMessage("comparison between different types: [%s] & integer",
+    throw Error(ErrorCode::TypeMismatch, formatMessage("comparison between different types: [%s] & integer",
                                                  typeName(v)));
 }
 
@@ -281,7 +286,7 @@ void addInteger(Value& value, int32_t n) {
     } else if (value.type == DataType::Double) {
         value.doubleValue += n;
     } else {
-        throw ValueError(TypeMismatch, formatMessage("operator '+' used between data type [%s] & integer.",
+        throw Error(ErrorCode::TypeMismatch, formatMessage("operator '+' used between data type [%s] & integer.",
                                                      typeName(value)));
     }
 }

@@ -1,5 +1,6 @@
 // The meaning of every operator on values. The two-operand arithmetic
-// operations update their left operand in place; the others return a result.
+// operations update their left operand in place, which makes it a computed
+// value with no origin (see Value::origin); the others return a fresh result.
 //
 // The common cases (two integers, two doubles) are handled inline; anything
 // else, including every case that raises an error, goes to the general
@@ -32,6 +33,7 @@ inline bool bothDoubles(const Value& left, const Value& right) {
 }
 
 inline void addTo(Value& left, const Value& right) {
+    left.origin = nullptr;
     int32_t sum;
     if (bothIntegers(left, right) && !__builtin_add_overflow(left.intValue, right.intValue, &sum)) {
         left.intValue = sum;
@@ -43,6 +45,7 @@ inline void addTo(Value& left, const Value& right) {
 }
 
 inline void subtractFrom(Value& left, const Value& right) {
+    left.origin = nullptr;
     int32_t difference;
     if (bothIntegers(left, right) && !__builtin_sub_overflow(left.intValue, right.intValue, &difference)) {
         left.intValue = difference;
@@ -54,6 +57,7 @@ inline void subtractFrom(Value& left, const Value& right) {
 }
 
 inline void multiplyBy(Value& left, const Value& right) {
+    left.origin = nullptr;
     int32_t product;
     if (bothIntegers(left, right) && !__builtin_mul_overflow(left.intValue, right.intValue, &product)) {
         left.intValue = product;
@@ -64,7 +68,10 @@ inline void multiplyBy(Value& left, const Value& right) {
     }
 }
 
-inline void divideBy(Value& left, const Value& right) { detail::divideBy(left, right); }
+inline void divideBy(Value& left, const Value& right) {
+    left.origin = nullptr;
+    detail::divideBy(left, right);
+}
 
 // INT32_MIN by -1 is left to the general path, which raises Overflow for "\".
 inline bool isPlainIntegerDivision(const Value& left, const Value& right) {
@@ -73,6 +80,7 @@ inline bool isPlainIntegerDivision(const Value& left, const Value& right) {
 }
 
 inline void moduloBy(Value& left, const Value& right) {
+    left.origin = nullptr;
     if (isPlainIntegerDivision(left, right)) {
         left.intValue %= right.intValue;
     } else {
@@ -81,6 +89,7 @@ inline void moduloBy(Value& left, const Value& right) {
 }
 
 inline void integerDivideBy(Value& left, const Value& right) {
+    left.origin = nullptr;
     if (isPlainIntegerDivision(left, right)) {
         left.intValue /= right.intValue;
     } else {

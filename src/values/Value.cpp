@@ -13,7 +13,9 @@ Value::Value(DataType t) : type(t) {
     case DataType::Boolean: boolValue = false; break;
     case DataType::Integer: intValue = 0; break;
     case DataType::Double: doubleValue = 0.0; break;
-    default: break;
+    // No payload: strings start empty, the others have none.
+    case DataType::Undefined: case DataType::String: case DataType::Date: case DataType::Time:
+    case DataType::DateTime: case DataType::Count: break;
     }
 }
 
@@ -23,15 +25,15 @@ void Value::setInteger(int32_t n) {
     } else if (type == DataType::Double) {
         doubleValue = static_cast<double>(n);
     } else {
-        throw ValueError(TypeMismatch,
+        throw Error(ErrorCode::TypeMismatch,
                          formatMessage("assign integer value to [%s] type.", dataTypeName(type).c_str()));
     }
 }
 
 int32_t roundToInteger(double x) {
-    if (!(x <= 2147483647.0 && x >= -2147483648.0)) throw OperandError(Overflow);
+    if (!(x <= 2147483647.0 && x >= -2147483648.0)) throw Error(ErrorCode::Overflow);
     double r = x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5);
-    if (r > 2147483647.0 || r < -2147483648.0) throw OperandError(Overflow);
+    if (r > 2147483647.0 || r < -2147483648.0) throw Error(ErrorCode::Overflow);
     return static_cast<int32_t>(r);
 }
 
@@ -77,7 +79,9 @@ void appendPrintedForm(std::string& out, const Value& value) {
     case DataType::String:
         out += value.stringValue;
         break;
-    default:
+    // Values of these types print as nothing.
+    case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:
+    case DataType::Count:
         break;
     }
 }

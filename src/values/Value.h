@@ -73,7 +73,15 @@ public:
         double doubleValue = 0.0;
     };
     std::string stringValue;
-    Variable* origin = nullptr;  // the variable this value was just read from; not owned
+    // The BYREF link: the variable this value was just read from (not
+    // owned), so a BYREF parameter given the value binds to the variable.
+    // The one rule: a value keeps the link only while it is still that
+    // variable's value, unchanged. Reading a variable sets it; a copy keeps
+    // it (parentheses, "abs" of a non-negative number, "int" of an integer
+    // return their argument itself); everything computed has none: the
+    // make* setters and the in-place operators clear it, other results are
+    // fresh values, and a function's result loses it with the call's frame.
+    Variable* origin = nullptr;
 
 private:
     // A copied string is most often the left side of a concatenation (the

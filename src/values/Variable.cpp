@@ -11,38 +11,30 @@ bool isNameChar(char c) {
     return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-}  // namespace
-
-void Operand::validateVariableName(const std::string& proposed) const {
-    if (proposed.empty()) throw SyntaxError(InvalidName, "Empty variable name");
+// Raises error 6 for an empty name, a bad character or a leading digit.
+void validateVariableName(const std::string& proposed) {
+    if (proposed.empty()) throw Error(ErrorCode::InvalidName, "Empty variable name");
     for (char c : proposed)
         if (!isNameChar(c))
-            throw SyntaxError(InvalidName, formatMessage("Variable name [%s] contains invalid character",
+            throw Error(ErrorCode::InvalidName, formatMessage("Variable name [%s] contains invalid character",
                                                          proposed.c_str()));
     if (proposed[0] >= '0' && proposed[0] <= '9')
-        throw SyntaxError(InvalidName, formatMessage("Variable name [%s] starts with number", proposed.c_str()));
+        throw Error(ErrorCode::InvalidName, formatMessage("Variable name [%s] starts with number", proposed.c_str()));
 }
 
-Operand& Operand::operator=(const Operand& other) {
-    name = other.name;
-    declaredType = other.declaredType;
-    return *this;
-}
+}  // namespace
 
-bool Operand::operator==(Operand& other) { return equals(value(), other.value()); }
-bool Operand::operator!=(Operand& other) { return !(*this == other); }
-
-Variable::Variable(std::string name, DataType type) : Operand(std::move(name), type) {
+Variable::Variable(std::string name, DataType type) : name(std::move(name)), declaredType(type) {
     validateVariableName(this->name);
     ownValue = Value(type);
 }
 
-Variable::Variable(std::string name, const Value& value) : Operand(std::move(name), value.type) {
+Variable::Variable(std::string name, const Value& value) : name(std::move(name)), declaredType(value.type) {
     validateVariableName(this->name);
     ownValue = value;
 }
 
-Variable::Variable(std::string name, Variable& target) : Operand(std::move(name), target.declaredType) {
+Variable::Variable(std::string name, Variable& target) : name(std::move(name)), declaredType(target.declaredType) {
     validateVariableName(this->name);
     isReference = true;
     referent = &target;
@@ -57,7 +49,7 @@ void Variable::assign(const Value& v) {
     } else if (declaredType == DataType::Double && v.type == DataType::Integer) {
         target.setInteger(v.intValue);
     } else {
-        throw ValueError(TypeMismatch, formatMessage("assign [%s] value to [%s] variable [%s]",
+        throw Error(ErrorCode::TypeMismatch, formatMessage("assign [%s] value to [%s] variable [%s]",
                                                      dataTypeName(v.type).c_str(),
                                                      dataTypeName(declaredType).c_str(), name.c_str()));
     }
@@ -82,7 +74,7 @@ void Variable::addGeneral(const Value& step) {
     } else if (declaredType == DataType::Double && step.type == DataType::Integer) {
         addInteger(target, step.intValue);
     } else {
-        throw ValueError(TypeMismatch, formatMessage("adding [%s] (%s) with [%s] value", name.c_str(),
+        throw Error(ErrorCode::TypeMismatch, formatMessage("adding [%s] (%s) with [%s] value", name.c_str(),
                                                      dataTypeName(declaredType).c_str(),
                                                      dataTypeName(step.type).c_str()));
     }

@@ -6,8 +6,6 @@
 
 namespace tbasic {
 
-std::size_t hashName(std::string_view name) { return std::hash<std::string_view>{}(name); }
-
 Variable* Scope::findIndexed(std::string_view name) {
     auto it = index_.find(name);
     return it == index_.end() ? nullptr : it->second;
@@ -30,12 +28,6 @@ std::uint64_t VariableStore::nextGeneration() {
     static std::uint64_t counter = 0;
     return ++counter;
 }
-
-namespace {
-VariableStore theStore;
-}
-
-VariableStore& variableStore() { return theStore; }
 
 void VariableStore::pushFrame() {
     generation_ = nextGeneration();
@@ -68,17 +60,17 @@ Variable& VariableStore::lookup(std::string_view name) { return lookup(name, has
 Variable& VariableStore::lookup(std::string_view name, std::size_t hash) {
     if (Variable* v = find(NameRef{name, hash})) return *v;
     std::string text(name);
-    throw SyntaxError(UndefinedVariable, formatMessage("Undefined variable [%s].", text.c_str()));
+    throw Error(ErrorCode::UndefinedVariable, formatMessage("Undefined variable [%s].", text.c_str()));
 }
 
 void VariableStore::throwIfDeclared(const std::string& name, std::size_t hash) {
     if (find(NameRef{name, hash}))
-        throw SyntaxError(DuplicateDefinition, formatMessage("Variable [%s] already defined.", name.c_str()));
+        throw Error(ErrorCode::DuplicateDefinition, formatMessage("Variable [%s] already defined.", name.c_str()));
 }
 
 Variable& VariableStore::addSlot(const std::string& name, std::size_t hash) {
     CallFrame* frame = current();
-    if (!frame || frame->openScopes == 0) throw Error(UnexpectedError);
+    if (!frame || frame->openScopes == 0) throw Error(ErrorCode::UnexpectedError);
     const std::size_t depth = frame->openScopes - 1;
     Scope* scope = frame->innermostUsed();
     if (!scope || scope->depth != depth) {

@@ -11,13 +11,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "lexer/Token.h"
+#include "text/Text.h"
 #include "values/Variable.h"
 
 namespace tbasic {
-
-// The hash of a variable name; tokens keep it so lookups never re-hash.
-std::size_t hashName(std::string_view name);
 
 struct NameRef {
     std::string_view name;
@@ -99,15 +96,16 @@ public:
     bool isDeclared(std::string_view name) const;
     Variable& lookup(std::string_view name);
     Variable& lookup(std::string_view name, std::size_t hash);
-    // Looks up a variable token's name. The token remembers what it found
-    // until the layout changes: a frame opens or closes, or a scope that
-    // held variables is emptied or closed. Declaring never changes what an
-    // existing name finds, since a frame has no shadowing.
-    Variable& lookup(const Token& token) {
-        if (token.cachedGeneration == generation_ && token.cachedVariable) return *token.cachedVariable;
-        Variable& variable = lookup(token.text, token.nameHash);
-        token.cachedVariable = &variable;
-        token.cachedGeneration = generation_;
+    // Looks up a name through the cache its token keeps, which remembers
+    // what it found until the layout changes: a frame opens or closes, or a
+    // scope that held variables is emptied or closed. Declaring never
+    // changes what an existing name finds, since a frame has no shadowing.
+    Variable& lookup(std::string_view name, std::size_t hash, LookupCache& cache) {
+        // Generations start at 1, so a cache that never found anything never matches.
+        if (cache.generation == generation_) return *cache.variable;
+        Variable& variable = lookup(name, hash);
+        cache.variable = &variable;
+        cache.generation = generation_;
         return variable;
     }
     void declare(const Variable& variable);
@@ -155,7 +153,20 @@ private:
     static std::uint64_t nextGeneration();
 };
 
-// The process-wide store.
-VariableStore& variableStore();
+// Opens a call frame with its outermost block scope, and closes the frame
+// when it goes out of scope, however the call or program ends.
+class CallFrameGuard {
+public:
+    explicit CallFrameGuard(VariableStore& store) : store_(store) {
+        store.pushFrame();
+        store.pushScope();
+    }
+    ~CallFrameGuard() { store_.popFrame(); }
+    CallFrameGuard(const CallFrameGuard&) = delete;
+    CallFrameGuard& operator=(const CallFrameGuard&) = delete;
+
+private:
+    VariableStore& store_;
+};
 
 }  // namespace tbasic

@@ -19,7 +19,6 @@ auto withLittleStack(std::size_t room, Body body) {
 }
 
 TEST(DriverTest, ExpressionNestedDeeperThanTheStackReportsOverflow) {
-    initTables();
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     int status = withLittleStack(256 * 1024, [] { return runExpression(std::string(100000, '(') + "1"); });
@@ -31,7 +30,6 @@ TEST(DriverTest, ExpressionNestedDeeperThanTheStackReportsOverflow) {
 }
 
 TEST(DriverTest, ExpressionWithinTheStackStillEvaluates) {
-    initTables();
     testing::internal::CaptureStdout();
     int status = withLittleStack(256 * 1024, [] { return runExpression("((((1 + 2))))"); });
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "3\n");

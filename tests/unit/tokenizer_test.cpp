@@ -1,4 +1,5 @@
-// Token sequences of program files and of command-line expressions.
+// Token sequences of program files (as the program loader leaves them) and
+// of command-line expressions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,23 +9,15 @@
 #include <vector>
 
 #include "diagnostics/Error.h"
-#include "driver/Driver.h"
-#include "expressions/BuiltinFunction.h"
-#include "lexer/Keywords.h"
 #include "lexer/Numbers.h"
 #include "lexer/Token.h"
 #include "lexer/Tokenizer.h"
-#include "statements/UserFunction.h"
-#include "values/VariableStore.h"
+#include "lexer/Vocabulary.h"
+#include "statements/Program.h"
+#include "text/Text.h"
 
 namespace tbasic {
 namespace {
-
-class Tables : public ::testing::Environment {
-public:
-    void SetUp() override { initTables(); }
-};
-[[maybe_unused]] auto* const tables = ::testing::AddGlobalTestEnvironment(new Tables);
 
 using Briefs = std::vector<std::string>;
 
@@ -45,14 +38,13 @@ Briefs briefs(const TokenList& tokens) {
 
 class TokenizerTest : public ::testing::Test {
 protected:
-    void SetUp() override { clearUserFunctions(); }
-    void TearDown() override { clearUserFunctions(); }
-
+    // The main sequence of a loaded program text.
     static Briefs file(const std::string& text) {
-        clearUserFunctions();
         Tokenizer tokenizer;
         tokenizer.tokenizeProgramText("t.bas", text);
-        return briefs(tokenizer.tokens());
+        Program program;
+        program.load(tokenizer.tokens());
+        return briefs(program.mainTokens());
     }
     static Briefs expression(const std::string& text) {
         Tokenizer tokenizer;
@@ -64,10 +56,8 @@ protected:
     static std::string failure(F&& f) {
         try {
             f();
-        } catch (const SyntaxError& e) {
-            return "SyntaxError " + std::to_string(e.code) + ": " + e.message;
         } catch (const Error& e) {
-            return "Error " + std::to_string(e.code) + ": " + e.message;
+            return "Error " + std::to_string(static_cast<int>(e.code)) + ": " + e.message;
         }
         return "no error";
     }
@@ -250,11 +240,9 @@ TEST_F(TokenizerTest, CallSyntaxInFiles) {
                            "4 operator (", "4 integer 2", "4 operator )"};
     EXPECT_EQ(file(definition + "y = f (2)"), asCall);
     EXPECT_EQ(file(definition + "y = f(2)"), asCall);
-    EXPECT_TRUE(isUserFunction("f"));
 }
 
 TEST_F(TokenizerTest, DefinitionsLeaveTheMainSequence) {
-    clearUserFunctions();
     Tokenizer tokenizer;
     tokenizer.tokenizeProgramText("t.bas",
                                   "PRINT 1\n"
@@ -265,15 +253,21 @@ TEST_F(TokenizerTest, DefinitionsLeaveTheMainSequence) {
                                   "RETURN v\n"
                                   "END FUNCTION\n"
                                   "s(z)\n");
-    EXPECT_EQ(briefs(tokenizer.tokens()),
+    // The tokenizer only makes tokens: definitions stay, calls are unsettled.
+    EXPECT_EQ(briefs(tokenizer.tokens())[3], "2 command sub");
+    EXPECT_EQ(briefs(tokenizer.tokens())[4], "2 func_or_array s");
+    Program program;
+    program.load(tokenizer.tokens());
+    EXPECT_EQ(briefs(program.mainTokens()),
               (Briefs{"1 command print", "1 integer 1", "1 delimeter EOL", "4 delimeter EOL",
                       "7 delimeter EOL", "8 function s", "8 operator (", "8 variable z", "8 operator )",
                       "8 delimeter EOL"}));
-    ASSERT_TRUE(isUserFunction("s"));
-    ASSERT_TRUE(isUserFunction("G"));
-    EXPECT_TRUE(isUserFunction(" g\t"));
+    ASSERT_NE(program.find("s"), nullptr);
+    ASSERT_NE(program.find("G"), nullptr);
+    EXPECT_NE(program.find(" g\t"), nullptr);
+    EXPECT_EQ(program.find("h"), nullptr);
     // A call of a function defined later in the file is settled too.
-    const UserFunction& s = findUserFunction("s");
+    const UserFunction& s = *program.find("s");
     Briefs body = briefs(s.tokens);
     EXPECT_NE(std::find(body.begin(), body.end(), "3 function g"), body.end());
     EXPECT_EQ(body.front(), "2 command sub");
@@ -290,20 +284,19 @@ TEST_F(TokenizerTest, TokensCarryFileLineAndResolvedCodes) {
         EXPECT_EQ(token.file, &tokenizer.fileName());
         switch (token.type) {
         case TokenType::Operator:
-            EXPECT_EQ(token.opCode, getOperator(token.text).code);
+            EXPECT_EQ(token.op, findOperator(token.text));
+            EXPECT_EQ(token.binaryLevel, binaryLevelOf(token.op));
             break;
         case TokenType::Command:
-            ASSERT_NE(token.command, nullptr);
-            EXPECT_EQ(token.commandCode, token.command->code);
+            EXPECT_EQ(token.keyword, findKeyword(token.text));
             break;
         case TokenType::Variable:
             EXPECT_EQ(token.nameHash, hashName(token.text));
             break;
         case TokenType::BuiltinFunction:
-            EXPECT_EQ(token.builtin, &findBuiltinFunction(token.text));
+            EXPECT_EQ(token.builtin, findBuiltin(token.text));
             break;
         default:
-            EXPECT_EQ(token.command, nullptr);
             break;
         }
     }
@@ -313,7 +306,7 @@ TEST_F(TokenizerTest, TokensCarryFileLineAndResolvedCodes) {
     EXPECT_EQ(expressionTokenizer.fileName(), "");
     ASSERT_EQ(expressionTokenizer.tokens().size(), 3u);
     EXPECT_EQ(expressionTokenizer.tokens()[0].file, &expressionTokenizer.fileName());
-    EXPECT_EQ(expressionTokenizer.tokens()[1].opCode, 6);
+    EXPECT_EQ(expressionTokenizer.tokens()[1].op, Operator::Modulo);
 }
 
 TEST_F(TokenizerTest, LexicalErrorsInFiles) {
@@ -321,26 +314,26 @@ TEST_F(TokenizerTest, LexicalErrorsInFiles) {
         const char* source;
         const char* error;
     } rows[] = {
-        {"PRINT \"abc", "SyntaxError 8: error string value"},
-        {"PRINT \"abc\ndef\"", "SyntaxError 8: error string value"},
-        {"x = 1 /", "SyntaxError 4: at end of file"},
-        {"/", "SyntaxError 4: at end of file"},
-        {"x = 1 /* open\n", "SyntaxError 7: at end of file"},
-        {"x = 1 /* open */ /*", "SyntaxError 7: at end of file"},
-        {"x = @2", "SyntaxError 1: unexpected symbol [@]"},
-        {"x = 1 @ 2", "SyntaxError 9: cannot parse [1@2] into double number properly: unexpected [@2]"},
-        {"x = !y", "SyntaxError 1: unexpected symbol [!]"},
-        {"print_total = 1", "SyntaxError 1: unexpected symbol [_]"},
-        {"let_x = 1", "SyntaxError 1: unexpected symbol [_]"},
-        {"x = \xC3\xA9", "SyntaxError 1: unexpected symbol [\xC3]"},
-        {"x = 3000000000", "SyntaxError 9: cannot parse [3000000000] into integer number properly"},
-        {"x = 2147483648", "SyntaxError 9: cannot parse [2147483648] into integer number properly"},
-        {"x = 12ab", "SyntaxError 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
-        {"x = 12AB", "SyntaxError 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
-        {"x = 1.2.3", "SyntaxError 9: cannot parse [1.2.3] into double number properly: unexpected [.3]"},
-        {"x = .", "SyntaxError 9: cannot parse [.] into double number properly"},
+        {"PRINT \"abc", "Error 8: error string value"},
+        {"PRINT \"abc\ndef\"", "Error 8: error string value"},
+        {"x = 1 /", "Error 4: at end of file"},
+        {"/", "Error 4: at end of file"},
+        {"x = 1 /* open\n", "Error 7: at end of file"},
+        {"x = 1 /* open */ /*", "Error 7: at end of file"},
+        {"x = @2", "Error 1: unexpected symbol [@]"},
+        {"x = 1 @ 2", "Error 9: cannot parse [1@2] into double number properly: unexpected [@2]"},
+        {"x = !y", "Error 1: unexpected symbol [!]"},
+        {"print_total = 1", "Error 1: unexpected symbol [_]"},
+        {"let_x = 1", "Error 1: unexpected symbol [_]"},
+        {"x = \xC3\xA9", "Error 1: unexpected symbol [\xC3]"},
+        {"x = 3000000000", "Error 9: cannot parse [3000000000] into integer number properly"},
+        {"x = 2147483648", "Error 9: cannot parse [2147483648] into integer number properly"},
+        {"x = 12ab", "Error 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
+        {"x = 12AB", "Error 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
+        {"x = 1.2.3", "Error 9: cannot parse [1.2.3] into double number properly: unexpected [.3]"},
+        {"x = .", "Error 9: cannot parse [.] into double number properly"},
         // REM becomes a comment only after the first comment pass, which sees its quote.
-        {"REM it\"s\nPRINT 1", "SyntaxError 8: error string value"},
+        {"REM it\"s\nPRINT 1", "Error 8: error string value"},
         {"REM say \"hi\"\nPRINT 1", "no error"},
     };
     for (const auto& row : rows) EXPECT_EQ(fileFailure(row.source), row.error) << row.source;
@@ -351,17 +344,17 @@ TEST_F(TokenizerTest, LexicalErrorsInExpressions) {
         const char* source;
         const char* error;
     } rows[] = {
-        {"\"abc", "SyntaxError 8: error string value"},
-        {"\"a\nb\"", "SyntaxError 8: error string value"},
-        {"1 # 2", "SyntaxError 1: unexpected symbol [#]"},
-        {"_x", "SyntaxError 1: unexpected symbol [_]"},
-        {"1 & 2", "SyntaxError 1: unexpected symbol [&]"},
-        {"!a", "SyntaxError 1: unexpected symbol [!]"},
-        {"\xE2\x82\xAC", "SyntaxError 1: unexpected symbol [\xE2]"},
-        {"3000000000", "SyntaxError 9: cannot parse [3000000000] into integer number properly"},
-        {"12ab", "SyntaxError 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
-        {"1.5x", "SyntaxError 9: cannot parse [1.5x] into double number properly: unexpected [x]"},
-        {".", "SyntaxError 9: cannot parse [.] into double number properly"},
+        {"\"abc", "Error 8: error string value"},
+        {"\"a\nb\"", "Error 8: error string value"},
+        {"1 # 2", "Error 1: unexpected symbol [#]"},
+        {"_x", "Error 1: unexpected symbol [_]"},
+        {"1 & 2", "Error 1: unexpected symbol [&]"},
+        {"!a", "Error 1: unexpected symbol [!]"},
+        {"\xE2\x82\xAC", "Error 1: unexpected symbol [\xE2]"},
+        {"3000000000", "Error 9: cannot parse [3000000000] into integer number properly"},
+        {"12ab", "Error 9: cannot parse [12ab] into double number properly: unexpected [ab]"},
+        {"1.5x", "Error 9: cannot parse [1.5x] into double number properly: unexpected [x]"},
+        {".", "Error 9: cannot parse [.] into double number properly"},
     };
     for (const auto& row : rows) EXPECT_EQ(expressionFailure(row.source), row.error) << row.source;
 }
@@ -407,8 +400,8 @@ TEST(NumberWordsTest, ParseDoubleAndInteger) {
     auto failure = [](auto f) {
         try {
             f();
-        } catch (const SyntaxError& e) {
-            return std::to_string(e.code) + ": " + e.message;
+        } catch (const Error& e) {
+            return std::to_string(static_cast<int>(e.code)) + ": " + e.message;
         }
         return std::string("no error");
     };
@@ -444,8 +437,8 @@ TEST(ValidateNameTest, Rules) {
         std::string got;
         try {
             validateName(row.name);
-        } catch (const SyntaxError& e) {
-            EXPECT_EQ(e.code, 6) << row.name;
+        } catch (const Error& e) {
+            EXPECT_EQ(static_cast<int>(e.code), 6) << row.name;
             got = e.message;
         }
         EXPECT_EQ(got, row.error) << row.name;

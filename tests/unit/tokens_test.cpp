@@ -1,22 +1,18 @@
 // The token record, its dump, the keyword and operator tables and the cursor.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "diagnostics/Error.h"
-#include "driver/Driver.h"
-#include "lexer/Keywords.h"
+#include "lexer/Vocabulary.h"
 #include "lexer/Token.h"
 #include "lexer/Tokenizer.h"
+#include "text/Text.h"
 
 namespace tbasic {
 namespace {
-
-class Tables : public ::testing::Environment {
-public:
-    void SetUp() override { initTables(); }
-};
-[[maybe_unused]] auto* const tables = ::testing::AddGlobalTestEnvironment(new Tables);
 
 const std::string fileName = "t.bas";
 
@@ -44,9 +40,9 @@ TEST(TokenDumpTest, EachKind) {
     yes.boolValue = true;
     Token no = makeToken(TokenType::Bool);
     Token print = makeToken(TokenType::Command);
-    print.command = &getCommandBySymbol('?');
+    print.keyword = *keywordOfSymbol('?');
     Token endIf = makeToken(TokenType::Command);
-    endIf.command = &getCommand("endif");
+    endIf.keyword = Keyword::EndIf;
 
     const struct {
         Token token;
@@ -97,119 +93,100 @@ TEST(EndOfProgramTokenTest, IsAnEmptySentinel) {
     EXPECT_EQ(endOfProgramToken.file, nullptr);
     EXPECT_EQ(endOfProgramToken.line, 0);
     EXPECT_EQ(endOfProgramToken.text, "");
-    EXPECT_EQ(endOfProgramToken.command, nullptr);
+    EXPECT_TRUE(endOfProgramToken.endsStatement);
 }
 
-TEST(KeywordTableTest, EveryKeywordWithCodeAndShortForm) {
+TEST(KeywordTableTest, EveryKeywordWithItsShortForm) {
     const struct {
         const char* word;
-        int code;
         char symbol;
     } rows[] = {
-        {"dim", 4, 0},           {"as", 5, 0},          {"if", 6, 0},
-        {"then", 7, 0},          {"elseif", 8, 0},      {"else", 9, 0},
-        {"endif", 10, 0},        {"for", 11, '\x82'},   {"to", 12, '\x83'},
-        {"step", 13, '\x84'},    {"next", 14, '\x85'},  {"exitfor", 15, 0},
-        {"continuefor", 16, 0},  {"do", 17, 0},         {"dowhile", 18, 0},
-        {"dountil", 19, 0},      {"loop", 20, 0},       {"loopwhile", 21, 0},
-        {"loopuntil", 22, 0},    {"exitdo", 23, 0},     {"continuedo", 24, 0},
-        {"end", 25, '\x88'},     {"function", 26, '{'}, {"endfunction", 27, '}'},
-        {"sub", 28, '['},        {"endsub", 29, ']'},   {"byval", 30, 0},
-        {"byref", 31, 0},        {"return", 32, 0},     {"print", 33, '?'},
-        {"input", 34, 0},        {"rem", 36, '\''},
+        {"dim", 0},           {"as", 0},          {"if", 0},
+        {"then", 0},          {"elseif", 0},      {"else", 0},
+        {"endif", 0},         {"for", '\x82'},    {"to", '\x83'},
+        {"step", '\x84'},     {"next", '\x85'},   {"exitfor", 0},
+        {"continuefor", 0},   {"do", 0},          {"dowhile", 0},
+        {"dountil", 0},       {"loop", 0},        {"loopwhile", 0},
+        {"loopuntil", 0},     {"exitdo", 0},      {"continuedo", 0},
+        {"end", '\x88'},      {"function", '{'},  {"endfunction", '}'},
+        {"sub", '['},         {"endsub", ']'},    {"byval", 0},
+        {"byref", 0},         {"return", 0},      {"print", '?'},
+        {"input", 0},         {"rem", '\''},
     };
+    EXPECT_EQ(std::size(rows), std::size(keywordTable));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.word);
-        ASSERT_TRUE(isCommand(row.word));
-        const CommandInfo& info = getCommand(row.word);
-        EXPECT_EQ(info.code, row.code);
-        EXPECT_EQ(info.symbol, row.symbol);
-        EXPECT_EQ(info.name, row.word);
+        std::optional<Keyword> keyword = findKeyword(row.word);
+        ASSERT_TRUE(keyword.has_value());
+        EXPECT_EQ(keywordName(*keyword), row.word);
         EXPECT_EQ(shortFormOf(row.word), row.symbol);
         if (row.symbol != 0) {
             EXPECT_TRUE(isSymbolChar(row.symbol));
-            EXPECT_EQ(&getCommandBySymbol(row.symbol), &info);
+            EXPECT_EQ(keywordOfSymbol(row.symbol), keyword);
         }
     }
 }
 
-TEST(KeywordTableTest, LookupsIgnoreCaseAndSurroundingBlanks) {
-    for (const char* word : {"PRINT", "Print", "print", " print", "print ", "\tPrInT\t", "  PRINT  "}) {
-        SCOPED_TRACE(word);
-        EXPECT_TRUE(isCommand(word));
-        EXPECT_EQ(getCommand(word).code, 33);
-    }
-}
-
 TEST(KeywordTableTest, WordsThatAreNotKeywords) {
-    for (const char* word : {"exit", "continue", "let", "goto", "gosub", "", "pri nt", "end if", "printx"}) {
+    // Lookups take the lower-case words the tokenizer makes.
+    for (const char* word : {"exit", "continue", "let", "goto", "gosub", "", "pri nt", "end if", "printx", "PRINT"}) {
         SCOPED_TRACE(word);
-        EXPECT_FALSE(isCommand(word));
+        EXPECT_FALSE(findKeyword(word).has_value());
         EXPECT_EQ(shortFormOf(word), 0);
-    }
-    try {
-        getCommand("  EXIT ");
-        ADD_FAILURE() << "getCommand accepted exit";
-    } catch (const SyntaxError& error) {
-        EXPECT_EQ(error.code, 5);
-        EXPECT_EQ(error.message, "exit");
     }
 }
 
 TEST(KeywordTableTest, IgnoredWords) {
-    for (const char* word : {"let", "goto", "gosub", "LET", " GoTo "}) EXPECT_TRUE(isIgnoredWord(word)) << word;
+    for (const char* word : {"let", "goto", "gosub"}) EXPECT_TRUE(isIgnoredWord(word)) << word;
     for (const char* word : {"print", "lett", "go", ""}) EXPECT_FALSE(isIgnoredWord(word)) << word;
 }
 
 TEST(KeywordTableTest, SymbolCharacters) {
     for (char c : {'?', '\'', '{', '}', '[', ']', '\x82', '\x83', '\x84', '\x85', '\x88'})
         EXPECT_TRUE(isSymbolChar(c)) << int(c);
-    for (char c : {'\x86', '\x87', '\x80', '(', ')', ':', 'a', '"', ' ', '\0'})
+    for (char c : {'\x86', '\x87', '\x80', '(', ')', ':', 'a', '"', ' ', '\0', '\xff'}) {
         EXPECT_FALSE(isSymbolChar(c)) << int(c);
-}
-
-TEST(KeywordTableTest, GetCommandBySymbolFailure) {
-    const struct {
-        char symbol;
-        const char* message;
-    } rows[] = {
-        {'x', "code is [120]"},
-        {'(', "code is [40]"},
-        {'\x86', "code is [-122]"},
-        {'\xff', "code is [-1]"},
-    };
-    for (const auto& row : rows) {
-        try {
-            getCommandBySymbol(row.symbol);
-            ADD_FAILURE() << "accepted " << row.message;
-        } catch (const SyntaxError& error) {
-            EXPECT_EQ(error.code, 5);
-            EXPECT_EQ(error.message, row.message);
-        }
+        EXPECT_FALSE(keywordOfSymbol(c).has_value()) << int(c);
     }
 }
 
-TEST(OperatorTableTest, SpellingsNamesAndCodes) {
+TEST(OperatorTableTest, SpellingsNamesAndLevels) {
     const struct {
         const char* spelling;
-        const char* name;
-        int code;
+        Operator op;
+        BinaryLevel level;
     } rows[] = {
-        {"+", "+", 1},     {"-", "-", 2},     {"*", "*", 3},     {"/", "/", 4},
-        {"\\", "\\", 5},   {"mod", "mod", 6}, {"%", "mod", 6},   {"^", "^", 7},
-        {">", ">", 8},     {">=", ">=", 9},   {"<", "<", 10},    {"<=", "<=", 11},
-        {"=", "=", 12},    {"==", "=", 12},   {"<>", "<>", 13},  {"and", "and", 14},
-        {"or", "or", 15},  {"not", "not", 16}, {"!", "not", 16}, {"(", "(", 17},
-        {")", ")", 18},    {" MOD ", "mod", 6}, {"And", "and", 14}, {"\tNOT", "not", 16},
+        {"+", Operator::Add, BinaryLevel::Additive},
+        {"-", Operator::Subtract, BinaryLevel::Additive},
+        {"*", Operator::Multiply, BinaryLevel::Multiplicative},
+        {"/", Operator::Divide, BinaryLevel::Multiplicative},
+        {"\\", Operator::IntegerDivide, BinaryLevel::IntegerDivision},
+        {"mod", Operator::Modulo, BinaryLevel::Modulo},
+        {"%", Operator::Modulo, BinaryLevel::Modulo},
+        {"^", Operator::Power, BinaryLevel::Power},
+        {">", Operator::Greater, BinaryLevel::Comparison},
+        {">=", Operator::GreaterEqual, BinaryLevel::Comparison},
+        {"<", Operator::Less, BinaryLevel::Comparison},
+        {"<=", Operator::LessEqual, BinaryLevel::Comparison},
+        {"=", Operator::Equal, BinaryLevel::Comparison},
+        {"==", Operator::Equal, BinaryLevel::Comparison},
+        {"<>", Operator::NotEqual, BinaryLevel::Comparison},
+        {"and", Operator::And, BinaryLevel::And},
+        {"or", Operator::Or, BinaryLevel::Or},
+        {"not", Operator::Not, BinaryLevel::None},
+        {"!", Operator::Not, BinaryLevel::None},
+        {"(", Operator::OpenParen, BinaryLevel::None},
+        {")", Operator::CloseParen, BinaryLevel::None},
+        {"MOD", Operator::Modulo, BinaryLevel::Modulo},
+        {"And", Operator::And, BinaryLevel::And},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.spelling);
-        ASSERT_TRUE(isOperator(row.spelling));
-        EXPECT_EQ(getOperator(row.spelling).name, row.name);
-        EXPECT_EQ(getOperator(row.spelling).code, row.code);
+        ASSERT_EQ(findOperator(row.spelling), row.op);
+        EXPECT_EQ(binaryLevelOf(row.op), row.level);
     }
-    for (const char* text : {"=<", "=>", "><", "!=", "&", "xor", "", "modx"})
-        EXPECT_FALSE(isOperator(text)) << text;
+    for (const char* text : {"=<", "=>", "><", "!=", "&", "xor", "", "modx", " mod"})
+        EXPECT_FALSE(findOperator(text).has_value()) << text;
 }
 
 TEST(TextHelpersTest, TrimAndLowerCase) {

@@ -8,24 +8,15 @@
 #include <string>
 
 #include "diagnostics/Error.h"
-#include "driver/Driver.h"
+#include "TestSupport.h"
 #include "values/DataType.h"
 #include "values/Value.h"
 
 namespace tbasic {
 namespace {
 
-class Tables : public ::testing::Environment {
-public:
-    void SetUp() override { initTables(); }
-};
-[[maybe_unused]] auto* const tables = ::testing::AddGlobalTestEnvironment(new Tables);
+using namespace testing_support;
 
-constexpr int32_t intMin = -2147483647 - 1;
-constexpr int32_t intMax = 2147483647;
-const double nan = std::numeric_limits<double>::quiet_NaN();
-const double inf = std::numeric_limits<double>::infinity();
-const double denormMin = std::numeric_limits<double>::denorm_min();
 
 TEST(DataTypeTest, NamesAndLookups) {
     const struct {
@@ -62,7 +53,7 @@ TEST(DataTypeTest, BooleanLiterals) {
         parseBoolean("yes");
         ADD_FAILURE() << "parseBoolean accepted yes";
     } catch (const Error& error) {
-        EXPECT_EQ(error.code, 1);
+        EXPECT_EQ(static_cast<int>(error.code), 1);
         EXPECT_EQ(error.message, "");
     }
 }
@@ -178,11 +169,9 @@ TEST(RoundToIntegerTest, OutsideTheRangeIsOverflow) {
         try {
             roundToInteger(x);
             ADD_FAILURE() << "no error for " << x;
-        } catch (const OperandError& error) {
-            EXPECT_EQ(error.code, 15) << x;
+        } catch (const Error& error) {
+            EXPECT_EQ(static_cast<int>(error.code), 15) << x;
             EXPECT_EQ(error.message, "") << x;
-        } catch (const Error&) {
-            ADD_FAILURE() << "not an OperandError for " << x;
         }
     }
 }
@@ -254,8 +243,8 @@ TEST(SetIntegerTest, StoresIntoIntegerAndDoubleOnly) {
         try {
             target.setInteger(1);
             ADD_FAILURE() << "no error: " << row.message;
-        } catch (const ValueError& error) {
-            EXPECT_EQ(error.code, 13);
+        } catch (const Error& error) {
+            EXPECT_EQ(static_cast<int>(error.code), 13);
             EXPECT_EQ(error.message, row.message);
         }
         EXPECT_EQ(target.type, row.value.type);

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "diagnostics/Error.h"
-#include "driver/Driver.h"
 #include "values/Value.h"
 #include "values/Variable.h"
 #include "values/VariableStore.h"
@@ -21,14 +20,6 @@ namespace {
 
 using namespace testing_support;
 
-class Tables : public ::testing::Environment {
-public:
-    void SetUp() override { initTables(); }
-};
-[[maybe_unused]] auto* const tables = ::testing::AddGlobalTestEnvironment(new Tables);
-
-constexpr int32_t intMin = -2147483647 - 1;
-constexpr int32_t intMax = 2147483647;
 
 TEST(VariableNameTest, Validation) {
     const struct {
@@ -39,14 +30,14 @@ TEST(VariableNameTest, Validation) {
         {"_x1", "ok"},
         {"_", "ok"},
         {"Total_2", "ok"},
-        {"", "SyntaxError 6: Empty variable name"},
-        {"1x", "SyntaxError 6: Variable name [1x] starts with number"},
-        {"9", "SyntaxError 6: Variable name [9] starts with number"},
-        {"a-b", "SyntaxError 6: Variable name [a-b] contains invalid character"},
-        {"a.b", "SyntaxError 6: Variable name [a.b] contains invalid character"},
-        {"x$", "SyntaxError 6: Variable name [x$] contains invalid character"},
-        {"1-x", "SyntaxError 6: Variable name [1-x] contains invalid character"},
-        {"\xC3\xA9", "SyntaxError 6: Variable name [\xC3\xA9] contains invalid character"},
+        {"", "Error 6: Empty variable name"},
+        {"1x", "Error 6: Variable name [1x] starts with number"},
+        {"9", "Error 6: Variable name [9] starts with number"},
+        {"a-b", "Error 6: Variable name [a-b] contains invalid character"},
+        {"a.b", "Error 6: Variable name [a.b] contains invalid character"},
+        {"x$", "Error 6: Variable name [x$] contains invalid character"},
+        {"1-x", "Error 6: Variable name [1-x] contains invalid character"},
+        {"\xC3\xA9", "Error 6: Variable name [\xC3\xA9] contains invalid character"},
     };
     Variable referent("target", DataType::Integer);
     for (const auto& row : rows) {
@@ -85,16 +76,6 @@ TEST(VariableTest, Construction) {
     EXPECT_EQ(copy.name, "r");
 }
 
-TEST(VariableTest, EqualityComparesValues) {
-    Variable a("a", Value(int32_t{1}));
-    Variable b("b", Value(1.0));
-    Variable c("c", Value("1"));
-    EXPECT_TRUE(a == b);
-    EXPECT_FALSE(a != b);
-    EXPECT_FALSE(a == c);
-    EXPECT_TRUE(a != c);
-}
-
 TEST(VariableTest, AssignConversions) {
     const struct {
         DataType declared;
@@ -106,23 +87,23 @@ TEST(VariableTest, AssignConversions) {
         {DataType::Integer, Value(-2.5), "integer:-3"},
         {DataType::Integer, Value(0.49), "integer:0"},
         {DataType::Integer, Value(-2147483648.0), "integer:-2147483648"},
-        {DataType::Integer, Value(2147483647.4), "OperandError 15"},
-        {DataType::Integer, Value(-3e10), "OperandError 15"},
-        {DataType::Integer, Value(std::nan("")), "OperandError 15"},
+        {DataType::Integer, Value(2147483647.4), "Error 15"},
+        {DataType::Integer, Value(-3e10), "Error 15"},
+        {DataType::Integer, Value(std::nan("")), "Error 15"},
         {DataType::Double, Value(int32_t{7}), "double:7"},
         {DataType::Double, Value(0.25), "double:0.25"},
         {DataType::String, Value("text"), "string:text"},
         {DataType::Boolean, Value(true), "boolean:True"},
         {DataType::Date, Value(DataType::Date), "date:"},
-        {DataType::Integer, Value("7"), "ValueError 13: assign [string] value to [integer] variable [v]"},
-        {DataType::Boolean, Value(int32_t{1}), "ValueError 13: assign [integer] value to [boolean] variable [v]"},
-        {DataType::Integer, Value(true), "ValueError 13: assign [boolean] value to [integer] variable [v]"},
-        {DataType::String, Value(int32_t{1}), "ValueError 13: assign [integer] value to [string] variable [v]"},
-        {DataType::String, Value(1.5), "ValueError 13: assign [double] value to [string] variable [v]"},
-        {DataType::Double, Value(false), "ValueError 13: assign [boolean] value to [double] variable [v]"},
+        {DataType::Integer, Value("7"), "Error 13: assign [string] value to [integer] variable [v]"},
+        {DataType::Boolean, Value(int32_t{1}), "Error 13: assign [integer] value to [boolean] variable [v]"},
+        {DataType::Integer, Value(true), "Error 13: assign [boolean] value to [integer] variable [v]"},
+        {DataType::String, Value(int32_t{1}), "Error 13: assign [integer] value to [string] variable [v]"},
+        {DataType::String, Value(1.5), "Error 13: assign [double] value to [string] variable [v]"},
+        {DataType::Double, Value(false), "Error 13: assign [boolean] value to [double] variable [v]"},
         {DataType::Date, Value(DataType::Undefined),
-         "ValueError 13: assign [*UNDEFINED*] value to [date] variable [v]"},
-        {DataType::DateTime, Value(DataType::Time), "ValueError 13: assign [time] value to [datetime] variable [v]"},
+         "Error 13: assign [*UNDEFINED*] value to [date] variable [v]"},
+        {DataType::DateTime, Value(DataType::Time), "Error 13: assign [time] value to [datetime] variable [v]"},
     };
     for (const auto& row : rows) {
         Variable v("v", row.declared);
@@ -151,14 +132,14 @@ TEST(VariableTest, AddConversions) {
         {Value(0.5), Value(int32_t{1}), "double:1.5"},
         {Value(0.5), Value(0.25), "double:0.75"},
         {Value("ab"), Value("cd"), "string:abcd"},
-        {Value(intMax), Value(int32_t{1}), "ValueError 15"},
-        {Value(intMin), Value(-1.0), "ValueError 15"},
-        {Value(int32_t{0}), Value(3e10), "OperandError 15"},
-        {Value(true), Value(true), "ValueError 13: adding [v] (boolean) with [boolean] value"},
-        {Value(int32_t{1}), Value("x"), "ValueError 13: adding [v] (integer) with [string] value"},
-        {Value("x"), Value(int32_t{1}), "ValueError 13: adding [v] (string) with [integer] value"},
-        {Value(1.0), Value(true), "ValueError 13: adding [v] (double) with [boolean] value"},
-        {Value(DataType::Date), Value(DataType::Date), "ValueError 13: adding [v] (date) with [date] value"},
+        {Value(intMax), Value(int32_t{1}), "Error 15"},
+        {Value(intMin), Value(-1.0), "Error 15"},
+        {Value(int32_t{0}), Value(3e10), "Error 15"},
+        {Value(true), Value(true), "Error 13: adding [v] (boolean) with [boolean] value"},
+        {Value(int32_t{1}), Value("x"), "Error 13: adding [v] (integer) with [string] value"},
+        {Value("x"), Value(int32_t{1}), "Error 13: adding [v] (string) with [integer] value"},
+        {Value(1.0), Value(true), "Error 13: adding [v] (double) with [boolean] value"},
+        {Value(DataType::Date), Value(DataType::Date), "Error 13: adding [v] (date) with [date] value"},
     };
     for (const auto& row : rows) {
         Variable v("v", row.start);
@@ -182,7 +163,7 @@ TEST(VariableTest, WritesThroughAReference) {
     EXPECT_EQ(show(reference.value()), "integer:7");
     EXPECT_EQ(reference.ownValue.type, DataType::Undefined);
     EXPECT_EQ(failure([&] { reference.assign(Value("s")); }),
-              "ValueError 13: assign [string] value to [integer] variable [r]");
+              "Error 13: assign [string] value to [integer] variable [r]");
     target.assign(Value(int32_t{9}));
     EXPECT_EQ(show(reference.value()), "integer:9");
 }
@@ -208,7 +189,7 @@ protected:
 
 TEST_F(VariableStoreTest, NoFrameMeansUndefined) {
     EXPECT_FALSE(store.isDeclared("x"));
-    EXPECT_EQ(read("x"), "SyntaxError 11: Undefined variable [x].");
+    EXPECT_EQ(read("x"), "Error 11: Undefined variable [x].");
 }
 
 TEST_F(VariableStoreTest, LookupSearchesEveryScopeOfTheFrame) {
@@ -224,7 +205,7 @@ TEST_F(VariableStoreTest, LookupSearchesEveryScopeOfTheFrame) {
     EXPECT_TRUE(store.isDeclared("outer"));
     EXPECT_TRUE(store.isDeclared("inner"));
     EXPECT_FALSE(store.isDeclared("Outer")) << "names arrive lower-cased; lookups are exact";
-    EXPECT_EQ(read("missing"), "SyntaxError 11: Undefined variable [missing].");
+    EXPECT_EQ(read("missing"), "Error 11: Undefined variable [missing].");
 }
 
 TEST_F(VariableStoreTest, NoShadowingWithinAFrame) {
@@ -233,10 +214,10 @@ TEST_F(VariableStoreTest, NoShadowingWithinAFrame) {
     declare("x", DataType::Integer);
     store.lookup("x").assign(Value(int32_t{5}));
     store.pushScope();
-    EXPECT_EQ(failure([&] { declare("x", DataType::Double); }), "SyntaxError 10: Variable [x] already defined.");
-    EXPECT_EQ(failure([&] { declare("x", DataType::Integer); }), "SyntaxError 10: Variable [x] already defined.");
+    EXPECT_EQ(failure([&] { declare("x", DataType::Double); }), "Error 10: Variable [x] already defined.");
+    EXPECT_EQ(failure([&] { declare("x", DataType::Integer); }), "Error 10: Variable [x] already defined.");
     store.popScope();
-    EXPECT_EQ(failure([&] { declare("x", DataType::Integer); }), "SyntaxError 10: Variable [x] already defined.");
+    EXPECT_EQ(failure([&] { declare("x", DataType::Integer); }), "Error 10: Variable [x] already defined.");
     // A failed declare leaves the store as it was.
     EXPECT_EQ(read("x"), "integer:5");
 }
@@ -248,9 +229,9 @@ TEST_F(VariableStoreTest, PopScopeForgetsItsVariables) {
     declare("y", DataType::Integer);
     store.lookup("y").assign(Value(int32_t{3}));
     store.popScope();
-    EXPECT_EQ(read("y"), "SyntaxError 11: Undefined variable [y].");
+    EXPECT_EQ(read("y"), "Error 11: Undefined variable [y].");
     store.pushScope();
-    EXPECT_EQ(read("y"), "SyntaxError 11: Undefined variable [y].") << "a reopened scope starts empty";
+    EXPECT_EQ(read("y"), "Error 11: Undefined variable [y].") << "a reopened scope starts empty";
     declare("y", DataType::Double);
     EXPECT_EQ(read("y"), "double:0");
 }
@@ -263,13 +244,13 @@ TEST_F(VariableStoreTest, ClearScopeEmptiesOnlyTheInnermostScope) {
     declare("body", DataType::Integer);
     store.lookup("body").assign(Value(int32_t{8}));
     store.clearScope();
-    EXPECT_EQ(read("body"), "SyntaxError 11: Undefined variable [body].");
+    EXPECT_EQ(read("body"), "Error 11: Undefined variable [body].");
     EXPECT_EQ(read("keep"), "integer:0");
     // The scope stays: a new declaration lands in it and goes with it.
     declare("body", DataType::Integer);
     EXPECT_EQ(read("body"), "integer:0");
     store.popScope();
-    EXPECT_EQ(read("body"), "SyntaxError 11: Undefined variable [body].");
+    EXPECT_EQ(read("body"), "Error 11: Undefined variable [body].");
     EXPECT_EQ(read("keep"), "integer:0");
 }
 
@@ -282,7 +263,7 @@ TEST_F(VariableStoreTest, FramesHideTheirCallers) {
     store.pushFrame();
     store.pushScope();
     EXPECT_FALSE(store.isDeclared("x"));
-    EXPECT_EQ(read("x"), "SyntaxError 11: Undefined variable [x].");
+    EXPECT_EQ(read("x"), "Error 11: Undefined variable [x].");
     declare("x", DataType::String);  // a different variable of the callee
     store.lookup("x").assign(Value("callee"));
     EXPECT_EQ(read("x"), "string:callee");
@@ -294,11 +275,11 @@ TEST_F(VariableStoreTest, FramesHideTheirCallers) {
     // A frame opened again starts with no variables.
     store.pushFrame();
     store.pushScope();
-    EXPECT_EQ(read("x"), "SyntaxError 11: Undefined variable [x].");
+    EXPECT_EQ(read("x"), "Error 11: Undefined variable [x].");
     store.popFrame();
     store.popFrame();
     EXPECT_EQ(store.frameCount(), 0u);
-    EXPECT_EQ(read("x"), "SyntaxError 11: Undefined variable [x].");
+    EXPECT_EQ(read("x"), "Error 11: Undefined variable [x].");
 }
 
 TEST_F(VariableStoreTest, VariablesKeepTheirAddresses) {
@@ -329,10 +310,10 @@ TEST_F(VariableStoreTest, ReusedSlotsStartAfresh) {
         EXPECT_EQ(read(prefix + "0"), "integer:" + std::to_string(pass));
         EXPECT_EQ(read(prefix + "1"), "string:");
         EXPECT_EQ(read(prefix + std::to_string(count - 1)), "string:");
-        EXPECT_EQ(read(prefix + std::to_string(count)), "SyntaxError 11: Undefined variable [" + prefix +
+        EXPECT_EQ(read(prefix + std::to_string(count)), "Error 11: Undefined variable [" + prefix +
                                                             std::to_string(count) + "].");
         const std::string other = pass % 2 ? "even0" : "odd0";
-        EXPECT_EQ(read(other), "SyntaxError 11: Undefined variable [" + other + "].");
+        EXPECT_EQ(read(other), "Error 11: Undefined variable [" + other + "].");
         store.clearScope();
     }
     // A by-reference parameter in a slot that held a value variable, and the reverse.
@@ -370,14 +351,14 @@ TEST_F(VariableStoreTest, EmptyBlocksLeaveOuterVariablesAlone) {
     store.popScope();
     EXPECT_EQ(read("middle"), "integer:0");
     store.clearScope();
-    EXPECT_EQ(read("middle"), "SyntaxError 11: Undefined variable [middle].");
+    EXPECT_EQ(read("middle"), "Error 11: Undefined variable [middle].");
     store.popScope();
     store.clearScope();  // the block between holds nothing
     EXPECT_EQ(read("outer"), "integer:0");
     store.popScope();
     EXPECT_EQ(read("outer"), "integer:0");
     store.popScope();
-    EXPECT_EQ(read("outer"), "SyntaxError 11: Undefined variable [outer].");
+    EXPECT_EQ(read("outer"), "Error 11: Undefined variable [outer].");
     // Closing more blocks than are open changes nothing.
     store.popScope();
     store.pushScope();
@@ -445,7 +426,7 @@ TEST_F(VariableStoreTest, ReferencesThroughTwoLevels) {
     EXPECT_EQ(show(x.value()), "double:7");
     b.add(Value(0.5));
     EXPECT_EQ(show(x.value()), "double:7.5");
-    EXPECT_EQ(failure([&] { b.assign(Value("s")); }), "ValueError 13: assign [string] value to [double] variable [b]");
+    EXPECT_EQ(failure([&] { b.assign(Value("s")); }), "Error 13: assign [string] value to [double] variable [b]");
 
     store.popFrame();
     EXPECT_EQ(read("a"), "double:7.5");
@@ -459,7 +440,7 @@ TEST_F(VariableStoreTest, ParameterNamesAreChecked) {
     store.pushScope();
     store.bindParameter("p", Value(int32_t{1}), false);
     EXPECT_EQ(failure([&] { store.bindParameter("p", Value(int32_t{2}), false); }),
-              "SyntaxError 10: Variable [p] already defined.");
+              "Error 10: Variable [p] already defined.");
     EXPECT_EQ(read("p"), "integer:1");
 }
 

@@ -74,7 +74,7 @@ const listed = (file) => read(file).split('\n').filter((line) => line !== '' && 
 function vocabulary(failures) {
   const walk = (dir) => fs.readdirSync(dir, { withFileTypes: true }).map((e) => {
     const file = path.join(dir, e.name);
-    return e.isDirectory() ? walk(file) : e.name.endsWith('.cpp') ? read(file) : '';
+    return e.isDirectory() ? walk(file) : /\.(cpp|h)$/.test(e.name) ? read(file) : '';
   }).join('\n');
   const source = walk(path.join(repoDir, 'src'));
   const table = (what, regex) => {
@@ -84,18 +84,18 @@ function vocabulary(failures) {
   };
   const types = table('type names', /\{DataType::\w+, *"(\w+)"\}/g);
   const lines = [];
-  for (const word of table('keyword rows', /\{Cmd\w+, *(?:0|'(?:\\.|[^'\\])*'), *"(\w+)"\}/g)) {
+  for (const word of table('keyword rows', /\{Keyword::\w+, *"(\w+)", *(?:0|'(?:\\.|[^'\\])*')\}/g)) {
     lines.push([word, word === 'rem' ? 'comment' : 'keyword']);
     const split = /^(end|exit|continue|do|loop)(\w+)$/.exec(word);
     if (split) lines.push([`${split[1]} ${split[2]}`, 'keyword']);
   }
-  for (const word of table('ignored words', /\{((?:"\w+",? *)+)\}\) *t\.ignoredWords/g)) lines.push([word, 'keyword']);
+  for (const word of table('ignored words', /ignoredWords\[\] *= *\{((?:"\w+",? *)+)\}/g)) lines.push([word, 'keyword']);
   // date and time name both types and built-ins; the type wins.
-  for (const word of table('built-in functions', /\{"(\w+)", *\d+, *(?:Math|DateTime|String)\}/g)) {
+  for (const word of table('built-in functions', /\{Builtin::\w+, *"(\w+)", *CallForm::/g)) {
     if (!types.includes(word)) lines.push([`${word}(1)`, 'builtin', word]);
   }
   for (const word of types) lines.push([word, 'type']);
-  for (const word of table('operator words', /\{"([a-z]+)", *"[a-z]+"\}/g)) lines.push([word, 'operator']);
+  for (const word of table('operator words', /\{Operator::\w+, *"([a-z]+)", *BinaryLevel::/g)) lines.push([word, 'operator']);
   return {
     'vocabulary.bas': lines.map(([line]) => line).join('\n') + '\n',
     'vocabulary.classes': "# Every word of the interpreter's tables in vocabulary.bas and its class;\n" +

@@ -1,0 +1,27 @@
+// Small text helpers shared by every layer above: blanks, ASCII case and the
+// hash that names are looked up by. Byte-wise and locale-free.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tbasic {
+
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool isAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+inline char toLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char toUpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Removes leading and trailing blanks and tabs.
+std::string trim(std::string_view text);
+// Lower-cases byte by byte in the C locale; bytes of 0x80 and above stay as they are.
+std::string toLower(std::string_view text);
+// Compares a text with a lower-case word, ignoring the text's ASCII case.
+bool equalsLowerCase(std::string_view text, std::string_view lowerWord);
+
+// The hash of a variable name; tokens keep it so lookups never re-hash.
+std::size_t hashName(std::string_view name);
+
+}  // namespace tbasic
