@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Fills the seed corpora of the fuzz targets from the project's own inputs:
-every tests/programs/**/*.bas and examples/*.bas for the tokenizer and program
-targets, and every expression of tests/expressions/*.txt for the expression
+every tests/programs/**/*.bas and examples/*.bas for the tokenizer, program
+and check targets, and every expression of tests/expressions/*.txt for the expression
 target. Files are named by content hash, so running it again adds only what
 is new and never disturbs what the fuzzers have found.
 
-Usage: make_corpus.py CORPUS_ROOT   (creates CORPUS_ROOT/{tokenizer,expression,program})"""
+Usage: make_corpus.py CORPUS_ROOT   (creates CORPUS_ROOT/{tokenizer,expression,program,check})"""
 import hashlib
 import json
 import os
@@ -48,10 +48,11 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     corpus = pathlib.Path(sys.argv[1])
-    added = {"tokenizer": 0, "program": 0, "expression": 0}
+    added = {"tokenizer": 0, "program": 0, "expression": 0, "check": 0}
     for data in programs():
         added["tokenizer"] += store(corpus / "tokenizer", data)
         added["program"] += store(corpus / "program", data)
+        added["check"] += store(corpus / "check", data)
     for text in expressions():
         added["expression"] += store(corpus / "expression",
                                      text.encode("utf-8", errors="surrogateescape"))

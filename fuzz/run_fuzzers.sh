@@ -5,7 +5,7 @@
 #
 # Environment:
 #   FUZZ_SECONDS   seconds per target (default 60)
-#   FUZZ_TARGETS   targets to run (default "tokenizer expression program")
+#   FUZZ_TARGETS   targets to run (default "tokenizer expression program check")
 #   FUZZ_BUILD     build folder (default build-fuzz)
 #   FUZZ_CORPUS    corpus root, kept between runs (default $FUZZ_BUILD/corpus)
 #   FUZZ_JOBS      parallel compile jobs (default: nproc)
@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"tokenizer expression program"}
+targets=${FUZZ_TARGETS:-"tokenizer expression program check"}
 build=${FUZZ_BUILD:-build-fuzz}
 corpus=${FUZZ_CORPUS:-$build/corpus}
 artifacts=$build/artifacts

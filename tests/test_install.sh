@@ -37,4 +37,12 @@ status=0
 [ "$status" = 1 ] || fail "tbasic without arguments exited with status $status"
 grep -q -- "-f <basic_program_file>" usage.txt || fail "no usage banner without arguments"
 
-echo "installed into a temporary prefix: bin/tbasic and share/man/man1/tbasic.1 work"
+# The checker and its man page are installed beside the interpreter.
+checker="$prefix/bin/tbasic-check"
+[ -x "$checker" ] || fail "no executable $checker"
+cmp -s "$prefix/share/man/man1/tbasic-check.1" "$source/docs/tbasic-check.1" ||
+  fail "installed man page differs from docs/tbasic-check.1"
+out=$("$checker" answer.bas) || fail "tbasic-check answer.bas exited with status $?"
+[ "$out" = "0 errors, 0 warnings in 1 file" ] || fail "tbasic-check answer.bas printed '$out'"
+
+echo "installed into a temporary prefix: bin/tbasic, bin/tbasic-check and their man pages work"

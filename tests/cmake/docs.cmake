@@ -35,4 +35,7 @@ if(TBASIC_GROFF AND NOT TBASIC_UNDER_WINE)
   add_test(NAME docs/man-page
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/run_doc_examples.py
             --man ${TBASIC_GROFF} ${PROJECT_SOURCE_DIR}/docs/tbasic.1)
+  add_test(NAME docs/man-page-check
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/run_doc_examples.py
+            --man ${TBASIC_GROFF} ${PROJECT_SOURCE_DIR}/docs/tbasic-check.1)
 endif()

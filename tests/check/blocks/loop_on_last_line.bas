@@ -1,0 +1,4 @@
+DIM c AS INTEGER
+DO
+  c = c + 1
+LOOP UNTIL c > 2

@@ -1,0 +1,3 @@
+DIM x AS INTEGER
+x = 4
+PRINT x /

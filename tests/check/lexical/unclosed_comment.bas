@@ -1,0 +1,3 @@
+PRINT 1
+/* a comment that never ends
+PRINT 2
