@@ -31,6 +31,8 @@ import re
 import subprocess
 import sys
 
+from run_program_test import options
+
 REPORT = re.compile(r"(?:(\S+?)\((\d+)\): )?Error (\d+): ")
 STATIC_CODES = {1} | set(range(4, 14))
 
@@ -67,11 +69,22 @@ def read_bytes(path):
         return handle.read()
 
 
+# `expect` may run the checker through a launcher (the Windows build under
+# Wine), and then wants every line end as CR LF, as a Windows console prints it.
+LAUNCHER, CRLF = [], False
+
+
 def run_checker(checker, path):
     checker = os.path.abspath(checker)
     folder, name = os.path.split(os.path.abspath(path))
-    result = subprocess.run([checker, "--brief", name], cwd=folder, capture_output=True, timeout=60)
-    return result.returncode, result.stdout.decode("utf-8", "replace").splitlines()
+    result = subprocess.run(LAUNCHER + [checker, "--brief", name], cwd=folder, capture_output=True,
+                            timeout=60)
+    out = result.stdout
+    if CRLF:
+        if out.count(b"\r") != out.count(b"\n") or out.count(b"\r\n") != out.count(b"\n"):
+            return result.returncode, ["(line ends are not all CR LF)"]
+        out = out.replace(b"\r\n", b"\n")
+    return result.returncode, out.decode("utf-8", "replace").splitlines()
 
 
 def findings(lines, name):
@@ -371,6 +384,9 @@ def cli(checker):
 
 
 def main(argv):
+    global LAUNCHER, CRLF
+    LAUNCHER, CRLF, rest = options(argv[1:])
+    argv = argv[:1] + rest
     mode = argv[1]
     if mode == "expect":
         return 0 if expect(argv[2], argv[3]) else 1
