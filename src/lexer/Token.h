@@ -82,6 +82,17 @@ struct Token {
     // The variable a variable token found at its last lookup (see VariableStore::lookup).
     mutable LookupCache variableCache;
 
+    // --- Facts the executor's forward scans find (8 bytes). Tokens never
+    // change once made, so a scan that succeeded from this token always ends
+    // at the same place; 0 means not scanned yet. A scan that fails is never
+    // recorded, so it fails again, with the same error, every time.
+    // 1 + the number of expression tokens from this one on (ProgramExecutor::skipExpression).
+    mutable int32_t expressionLength = 0;
+    // Where a block scan from this token stopped: the distance times 8 plus
+    // the scan's shape (1 to 7) (ProgramExecutor::skipToBlockEnd).
+    mutable int32_t blockScanEnd = 0;
+    // --- End of the scan facts.
+
     bool isEndOfLine() const { return endsStatement && type == TokenType::Delimiter; }
     bool isOperator(Operator which) const { return type == TokenType::Operator && op == which; }
     bool isCommand(Keyword which) const { return type == TokenType::Command && keyword == which; }

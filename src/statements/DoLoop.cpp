@@ -16,7 +16,7 @@ DoFlowControlInfo* topDo(ProgramExecutor& executor) {
 }
 
 constexpr ProgramExecutor::BlockShape doLoop{
-    {Keyword::Do, Keyword::DoWhile, Keyword::DoUntil}, {}, {Keyword::Loop, Keyword::LoopWhile, Keyword::LoopUntil}};
+    4, {Keyword::Do, Keyword::DoWhile, Keyword::DoUntil}, {}, {Keyword::Loop, Keyword::LoopWhile, Keyword::LoopUntil}};
 
 LoopCondition loopConditionOf(const Token& token) {
     if (token.keyword == Keyword::LoopWhile || token.keyword == Keyword::DoWhile) return LoopCondition::WhileCondition;

@@ -10,7 +10,7 @@ namespace tbasic {
 
 namespace {
 
-constexpr ProgramExecutor::BlockShape forLoop{{Keyword::For}, {}, {Keyword::Next}};
+constexpr ProgramExecutor::BlockShape forLoop{3, {Keyword::For}, {}, {Keyword::Next}};
 
 ForFlowControlInfo* topFor(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;

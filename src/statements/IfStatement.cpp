@@ -10,8 +10,9 @@ namespace tbasic {
 
 namespace {
 
-constexpr ProgramExecutor::BlockShape ifBranches{{Keyword::If}, {Keyword::ElseIf, Keyword::Else}, {Keyword::EndIf}};
-constexpr ProgramExecutor::BlockShape wholeIf{{Keyword::If}, {}, {Keyword::EndIf}};
+constexpr ProgramExecutor::BlockShape ifBranches{
+    1, {Keyword::If}, {Keyword::ElseIf, Keyword::Else}, {Keyword::EndIf}};
+constexpr ProgramExecutor::BlockShape wholeIf{2, {Keyword::If}, {}, {Keyword::EndIf}};
 
 IfFlowControlInfo* topIf(ProgramExecutor& executor) {
     if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::IfBlock) return nullptr;

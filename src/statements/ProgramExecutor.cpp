@@ -116,14 +116,20 @@ bool ProgramExecutor::executeCommand(const Token& token) {
     failUnhandledCommand(token);
 }
 
-void ProgramExecutor::skipExpression() {
-    TokenPosition p = cursor_.position();
-    while (p != cursor_.end() && isExpressionToken(*p)) ++p;
-    seek(p);
+TokenPosition ProgramExecutor::expressionEnd(TokenPosition p) const {
+    if (p == cursor_.end()) return p;
+    if (p->expressionLength != 0) return p + (p->expressionLength - 1);
+    TokenPosition q = p;
+    while (q != cursor_.end() && isExpressionToken(*q)) ++q;
+    p->expressionLength = static_cast<int32_t>(q - p) + 1;
+    return q;
 }
 
+void ProgramExecutor::skipExpression() { seek(expressionEnd(cursor_.position())); }
+
+// No expression token ends a statement, so the scan starts past the expression.
 void ProgramExecutor::skipToEndOfStatement() {
-    TokenPosition p = cursor_.position();
+    TokenPosition p = expressionEnd(cursor_.position());
     while (p != cursor_.end() && !p->endsStatement) ++p;
     seek(p);
 }
@@ -160,8 +166,13 @@ void ProgramExecutor::leaveInnerBlocks(FlowKind kind, const char* notMatchedMess
 }
 
 bool ProgramExecutor::skipToBlockEnd(const BlockShape& shape) {
+    const TokenPosition start = cursor_.position();
+    if (start != cursor_.end() && (start->blockScanEnd & 7) == shape.id) {
+        seek(start + (start->blockScanEnd >> 3));
+        return true;
+    }
     int depth = 1;
-    TokenPosition p = cursor_.position();
+    TokenPosition p = start;
     for (; p != cursor_.end() && p->type != TokenType::EndOfProgram; ++p) {
         if (p->type != TokenType::Command) continue;
         const Keyword keyword = p->keyword;
@@ -174,7 +185,9 @@ bool ProgramExecutor::skipToBlockEnd(const BlockShape& shape) {
         }
     }
     seek(p);
-    return cursor_.current().type != TokenType::EndOfProgram;
+    if (cursor_.current().type == TokenType::EndOfProgram) return false;
+    if (p - start < (std::ptrdiff_t{1} << 27)) start->blockScanEnd = static_cast<int32_t>(p - start) * 8 + shape.id;
+    return true;
 }
 
 // name "=" expression

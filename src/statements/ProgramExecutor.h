@@ -30,6 +30,8 @@ public:
     void seek(TokenPosition position) { cursor_.seek(position); }
     // Moves past the expression tokens under the cursor.
     void skipExpression();
+    // The first token from p on that is not an expression token.
+    TokenPosition expressionEnd(TokenPosition p) const;
     // Moves to the next line end or the end of the tokens.
     void skipToEndOfStatement();
     Value evaluateRange(const TokenPosition& begin, const TokenPosition& end);
@@ -61,6 +63,7 @@ public:
 
     // Which keywords open, continue (ELSE, ELSEIF) and close one kind of block.
     struct BlockShape {
+        int id;  // 1 to 7, distinct per shape: names the shape in a token's blockScanEnd
         KeywordSet opens;
         KeywordSet continues;
         KeywordSet closes;
