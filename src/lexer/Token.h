@@ -76,7 +76,10 @@ struct Token {
     Keyword keyword = Keyword::Dim;             // of a command token
     Builtin builtin = Builtin::Abs;             // of a built-in function token
     std::size_t nameHash = 0;                   // of a variable token's name
-    int32_t functionIndex = -1;                 // of a function token: set by the program loader
+    // Set by the program loader: of a function token, the definition it
+    // calls; of a variable token in a definition's body, the parameter it
+    // names; -1 otherwise.
+    int32_t loaderIndex = -1;
     bool endsStatement = false;                 // a line end, or the end of the program
 
     // The variable a variable token found at its last lookup (see VariableStore::lookup).
@@ -102,7 +105,12 @@ struct Token {
 };
 
 // The variable a variable token names, through the token's lookup cache.
+// A parameter needs no search: every call binds it to the same slot.
 inline Variable& lookupVariable(VariableStore& store, const Token& token) {
+    if (token.loaderIndex >= 0 && !store.cacheHolds(token.variableCache)) {
+        if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.loaderIndex), token.nameHash))
+            return *parameter;
+    }
     return store.lookup(token.text, token.nameHash, token.variableCache);
 }
 

@@ -121,7 +121,10 @@ void Program::load(TokenList tokens) {
                          std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(end))));
         i = end;
     }
-    for (auto& function : functions_) settleCallTokens(function->tokens);
+    for (auto& function : functions_) {
+        settleCallTokens(function->tokens);
+        markParameterTokens(*function);
+    }
     settleCallTokens(main_);
 }
 
@@ -131,10 +134,23 @@ void Program::settleCallTokens(TokenList& tokens) const {
         auto it = byName_.find(toLower(trim(token.text)));
         if (it != byName_.end()) {
             token.type = TokenType::Function;
-            token.functionIndex = static_cast<int32_t>(it->second);
+            token.loaderIndex = static_cast<int32_t>(it->second);
         } else {
             token.type = TokenType::Array;
         }
+    }
+}
+
+// Names a parameter in each body token that reads or writes it, so its
+// lookups go straight to the parameter's slot. Only for distinct parameter
+// names: a repeated name fails to bind.
+void Program::markParameterTokens(UserFunction& function) {
+    if (!function.distinctParameterNames) return;
+    for (std::size_t i = function.bodyStart; i < function.tokens.size(); ++i) {
+        Token& token = function.tokens[i];
+        if (token.type != TokenType::Variable) continue;
+        for (std::size_t k = 0; k < function.params.size(); ++k)
+            if (token.text == function.params[k].name) token.loaderIndex = static_cast<int32_t>(k);
     }
 }
 
@@ -170,7 +186,7 @@ void Program::bindArguments(const UserFunction& function, std::vector<Value>& ar
 }
 
 Value Program::callUserFunction(const Token& token, std::vector<Value>& arguments) {
-    const UserFunction& function = *functions_[static_cast<std::size_t>(token.functionIndex)];
+    const UserFunction& function = *functions_[static_cast<std::size_t>(token.loaderIndex)];
     checkStack();
     ProgramExecutor executor(function.tokens, variables_, *this);
     executor.functionBody = true;

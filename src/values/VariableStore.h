@@ -41,6 +41,11 @@ public:
         size_ = 0;
     }
     bool empty() const { return size_ == 0; }
+    // The variable in slot i if it is there and has the hash, else nullptr.
+    Variable* slot(std::size_t i, std::size_t hash) {
+        if (i >= size_ || entries_[i]->hash != hash) return nullptr;
+        return &entries_[i]->variable;
+    }
 
     std::size_t depth = 0;  // the block depth, within its frame, that it belongs to
 
@@ -107,6 +112,19 @@ public:
         cache.variable = &variable;
         cache.generation = generation_;
         return variable;
+    }
+    bool cacheHolds(const LookupCache& cache) const { return cache.generation == generation_; }
+    // Parameter i of the current call: binding puts the parameters first in
+    // the outermost scope of the call's frame, in order, and that scope
+    // stays open for the whole call; a frame has no shadowing, so the slot
+    // is what a lookup by name finds. The hash guards the slot anyway:
+    // nullptr when it holds something else.
+    Variable* parameterSlot(std::size_t i, std::size_t hash) {
+        CallFrame* frame = current_;
+        if (!frame || frame->usedScopes == 0) return nullptr;
+        Scope& outermost = *frame->scopes[0];
+        if (outermost.depth != 0) return nullptr;
+        return outermost.slot(i, hash);
     }
     void declare(const Variable& variable);
 
