@@ -79,4 +79,8 @@ void raiseAt(const Token& token, ErrorCode code, const std::string& message) {
     throw error;
 }
 
+Variable& lookupVariableMiss(VariableStore& store, const Token& token) {
+    return store.lookup(token.text, token.nameHash, token.variableCache);
+}
+
 }  // namespace tbasic

@@ -104,14 +104,18 @@ struct Token {
     }
 };
 
-// The variable a variable token names, through the token's lookup cache.
-// A parameter needs no search: every call binds it to the same slot.
-inline Variable& lookupVariable(VariableStore& store, const Token& token) {
-    if (token.loaderIndex >= 0 && !store.cacheHolds(token.variableCache)) {
+Variable& lookupVariableMiss(VariableStore& store, const Token& token);
+
+// The variable a variable token names, through the token's lookup cache;
+// the search stays out of line so every reader inlines the hits.
+__attribute__((always_inline)) inline Variable& lookupVariable(VariableStore& store, const Token& token) {
+    if (store.cacheHolds(token.variableCache)) return *token.variableCache.variable;
+    // A parameter needs no search: every call binds it to the same slot.
+    if (token.loaderIndex >= 0) {
         if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.loaderIndex), token.nameHash))
             return *parameter;
     }
-    return store.lookup(token.text, token.nameHash, token.variableCache);
+    return lookupVariableMiss(store, token);
 }
 
 using TokenList = std::vector<Token>;

@@ -24,4 +24,12 @@ bool equalsLowerCase(std::string_view text, std::string_view lowerWord);
 // The hash of a variable name; tokens keep it so lookups never re-hash.
 std::size_t hashName(std::string_view name);
 
+// Byte equality, inline: names are short, so a loop beats a library call.
+inline bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 }  // namespace tbasic

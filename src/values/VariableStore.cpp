@@ -16,7 +16,7 @@ Variable& Scope::add(const std::string& name, std::size_t hash) {
     Entry& entry = *entries_[size_++];
     entry.hash = hash;
     // A reused slot most often gets the name it had (the same call again).
-    if (entry.variable.name != name) entry.variable.name = name;
+    if (!sameName(entry.variable.name, name)) entry.variable.name = name;
     if (size_ == indexThreshold) {
         for (std::size_t i = 0; i < size_; ++i) index_.emplace(entries_[i]->variable.name, &entries_[i]->variable);
     } else if (size_ > indexThreshold) {

@@ -30,7 +30,7 @@ public:
         if (!index_.empty()) return findIndexed(name.name);
         for (std::size_t i = 0; i < size_; ++i) {
             Entry& entry = *entries_[i];
-            if (entry.hash == name.hash && entry.variable.name == name.name) return &entry.variable;
+            if (entry.hash == name.hash && sameName(entry.variable.name, name.name)) return &entry.variable;
         }
         return nullptr;
     }
