@@ -37,8 +37,10 @@ public:
     Value evaluate();
 
 private:
+    // Only called on a token of the range: every caller first matched the
+    // current token against a kind the end sentinel never has.
     void advance() {
-        if (position_ != end_) ++position_;
+        ++position_;
         current_ = position_ == end_ ? &endOfProgramToken : position_;
     }
 
