@@ -76,25 +76,26 @@ struct Token {
     Keyword keyword = Keyword::Dim;             // of a command token
     Builtin builtin = Builtin::Abs;             // of a built-in function token
     std::size_t nameHash = 0;                   // of a variable token's name
-    // Set by the program loader: of a function token, the definition it
-    // calls; of a variable token in a definition's body, the parameter it
-    // names; -1 otherwise.
-    int32_t loaderIndex = -1;
+    int32_t functionIndex = -1;                 // of a function token: set by the program loader
     bool endsStatement = false;                 // a line end, or the end of the program
 
     // The variable a variable token found at its last lookup (see VariableStore::lookup).
     mutable LookupCache variableCache;
 
-    // --- Facts the executor's forward scans find (8 bytes). Tokens never
+    // --- Run-time facts about the token sequence (8 bytes). Tokens never
     // change once made, so a scan that succeeded from this token always ends
     // at the same place; 0 means not scanned yet. A scan that fails is never
     // recorded, so it fails again, with the same error, every time.
-    // 1 + the number of expression tokens from this one on (ProgramExecutor::skipExpression).
-    mutable int32_t expressionLength = 0;
     // Where a block scan from this token stopped: the distance times 8 plus
     // the scan's shape (1 to 7) (ProgramExecutor::skipToBlockEnd).
     mutable int32_t blockScanEnd = 0;
-    // --- End of the scan facts.
+    // 1 + the number of expression tokens from this one on, when below
+    // 65,536 (ProgramExecutor::expressionEnd).
+    mutable uint16_t expressionLength = 0;
+    // Of a variable token in a definition's body: the parameter it names
+    // (set by the program loader); -1 otherwise.
+    int16_t parameterIndex = -1;
+    // --- End of the run-time facts.
 
     bool isEndOfLine() const { return endsStatement && type == TokenType::Delimiter; }
     bool isOperator(Operator which) const { return type == TokenType::Operator && op == which; }
@@ -111,8 +112,8 @@ Variable& lookupVariableMiss(VariableStore& store, const Token& token);
 __attribute__((always_inline)) inline Variable& lookupVariable(VariableStore& store, const Token& token) {
     if (store.cacheHolds(token.variableCache)) return *token.variableCache.variable;
     // A parameter needs no search: every call binds it to the same slot.
-    if (token.loaderIndex >= 0) {
-        if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.loaderIndex), token.nameHash))
+    if (token.parameterIndex >= 0) {
+        if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.parameterIndex), token.nameHash))
             return *parameter;
     }
     return lookupVariableMiss(store, token);

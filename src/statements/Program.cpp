@@ -134,7 +134,7 @@ void Program::settleCallTokens(TokenList& tokens) const {
         auto it = byName_.find(toLower(trim(token.text)));
         if (it != byName_.end()) {
             token.type = TokenType::Function;
-            token.loaderIndex = static_cast<int32_t>(it->second);
+            token.functionIndex = static_cast<int32_t>(it->second);
         } else {
             token.type = TokenType::Array;
         }
@@ -143,14 +143,14 @@ void Program::settleCallTokens(TokenList& tokens) const {
 
 // Names a parameter in each body token that reads or writes it, so its
 // lookups go straight to the parameter's slot. Only for distinct parameter
-// names: a repeated name fails to bind.
+// names (a repeated name fails to bind) and as many as the index holds.
 void Program::markParameterTokens(UserFunction& function) {
-    if (!function.distinctParameterNames) return;
+    if (!function.distinctParameterNames || function.params.size() > 32767) return;
     for (std::size_t i = function.bodyStart; i < function.tokens.size(); ++i) {
         Token& token = function.tokens[i];
         if (token.type != TokenType::Variable) continue;
         for (std::size_t k = 0; k < function.params.size(); ++k)
-            if (token.text == function.params[k].name) token.loaderIndex = static_cast<int32_t>(k);
+            if (token.text == function.params[k].name) token.parameterIndex = static_cast<int16_t>(k);
     }
 }
 
@@ -186,7 +186,7 @@ void Program::bindArguments(const UserFunction& function, std::vector<Value>& ar
 }
 
 Value Program::callUserFunction(const Token& token, std::vector<Value>& arguments) {
-    const UserFunction& function = *functions_[static_cast<std::size_t>(token.loaderIndex)];
+    const UserFunction& function = *functions_[static_cast<std::size_t>(token.functionIndex)];
     checkStack();
     ProgramExecutor executor(function.tokens, variables_, *this);
     executor.functionBody = true;

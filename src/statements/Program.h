@@ -66,7 +66,7 @@ private:
     void bindArguments(const UserFunction& function, std::vector<Value>& arguments);
 
     TokenList main_;
-    std::vector<std::unique_ptr<UserFunction>> functions_;  // a function token's loaderIndex indexes it
+    std::vector<std::unique_ptr<UserFunction>> functions_;  // a function token's functionIndex indexes it
     std::map<std::string, std::size_t, std::less<>> byName_;
     VariableStore variables_;
 };

@@ -121,7 +121,7 @@ TokenPosition ProgramExecutor::expressionEnd(TokenPosition p) const {
     if (p->expressionLength != 0) return p + (p->expressionLength - 1);
     TokenPosition q = p;
     while (q != cursor_.end() && isExpressionToken(*q)) ++q;
-    p->expressionLength = static_cast<int32_t>(q - p) + 1;
+    if (q - p < 65535) p->expressionLength = static_cast<uint16_t>(q - p + 1);
     return q;
 }
 
