@@ -25,8 +25,6 @@ FOR i = 1 TO 3
   IF i <> 2 THEN
   ELSE
     PRINT "else on pass"; i
-  ELSE
-    PRINT "second else on pass"; i
   END IF
 NEXT i
 ' expect: one
@@ -35,4 +33,3 @@ NEXT i
 ' expect: three inner
 ' expect: other4
 ' expect: else on pass2
-' expect: second else on pass2
