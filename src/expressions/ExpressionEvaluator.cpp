@@ -293,7 +293,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
         return Value(token.doubleValue);
     case TokenType::String:
         advance();
-        return Value(token.text);
+        return Value(std::string(token.text()));
     case TokenType::BuiltinFunction:
         return parseBuiltinCall();
     case TokenType::Function:
@@ -317,7 +317,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::readVariable() {
 
 TBASIC_LEVEL void ExpressionEvaluator::expectOpeningParenthesis(const Token& function) {
     if (!current_->isOperator(Operator::OpenParen))
-        fail(formatMessage("arguments expected for function [%s]", function.text.c_str()).c_str());
+        fail(formatMessage("arguments expected for function [%s]", std::string(function.text()).c_str()).c_str());
     advance();
 }
 
@@ -358,7 +358,7 @@ void ExpressionEvaluator::parseArguments(std::vector<Value>& arguments) {
             advance();
             continue;
         }
-        failUnexpected(current_->text);
+        failUnexpected(std::string(current_->text()));
     }
 }
 

@@ -208,12 +208,6 @@ void Tokenizer::tokenizeString(const std::string& text) {
     cutTokens();
 }
 
-void Tokenizer::addToken(Token token) {
-    token.file = &fileName_;
-    token.line = line_;
-    tokens_.push_back(std::move(token));
-}
-
 namespace {
 
 void makeOperator(Token& token, Operator op) {
@@ -247,21 +241,20 @@ std::size_t endOfWord(const std::string& s, std::size_t start, bool number) {
     return i;
 }
 
-void classifyNumber(Token& token, std::string word) {
+void classifyNumber(Token& token, std::string_view word) {
     double d = parseDouble(word);
-    if (word.find_first_of(".eE") != std::string::npos) {
+    if (word.find_first_of(".eE") != std::string_view::npos) {
         token.type = TokenType::Double;
         token.doubleValue = d;
     } else {
         token.type = TokenType::Integer;
         token.intValue = parseInteger(word);
     }
-    token.text = std::move(word);
 }
 
 // A word: literal, type name, built-in, keyword, word operator, a name
 // before "(" (settled later by the program loader) or a variable.
-void classifyWord(Token& token, std::string word, bool beforeParenthesis) {
+void classifyWord(Token& token, std::string_view word, bool beforeParenthesis) {
     if (isBooleanLiteral(word)) {
         token.type = TokenType::Bool;
         token.boolValue = parseBoolean(word);
@@ -280,17 +273,29 @@ void classifyWord(Token& token, std::string word, bool beforeParenthesis) {
         token.type = TokenType::Variable;
         token.nameHash = hashName(word);
     }
-    token.text = std::move(word);
 }
 
 }  // namespace
 
+// Token texts point into source_, which stays unchanged once cut (words are
+// lower-cased in place as they are cut), or at static strings.
 void Tokenizer::cutTokens() {
     tokens_.clear();
+    // Every token takes at least one character, so this bounds the count:
+    // the sequence never grows by copying, and the untouched part of the
+    // reservation is never paged in.
+    tokens_.reserve(source_.size() + 1);
     line_ = 1;
-    const std::string& s = source_;
+    const std::uint16_t sourceId = sourceIdOf(fileName_);
+    std::string& s = source_;
     const std::size_t n = s.size();
     std::size_t i = 0;
+    auto add = [&](Token& token, std::string_view text) {
+        token.setText(text);
+        token.sourceId = sourceId;
+        token.line = line_;
+        tokens_.push_back(token);
+    };
     while (true) {
         while (i < n && isBlank(s[i])) ++i;
         if (i >= n) break;
@@ -298,37 +303,34 @@ void Tokenizer::cutTokens() {
         Token token;
         if (c == ':' || c == '\n') {
             token.type = TokenType::Delimiter;
-            token.text.assign(1, '\n');
             token.endsStatement = true;
-            addToken(std::move(token));
+            add(token, "\n");
             if (c == '\n') ++line_;
             ++i;
         } else if (std::optional<Keyword> keyword = keywordOfSymbol(c)) {
             makeCommand(token, *keyword);
-            token.text = keywordName(*keyword);
-            addToken(std::move(token));
+            add(token, keywordName(*keyword));
             ++i;
         } else if (c == '"') {
             std::size_t close = i + 1;
             while (close < n && s[close] != '"' && s[close] != '\n') ++close;
             if (close >= n || s[close] != '"') throw Error(ErrorCode::UnclosedString, "error string value");
             token.type = TokenType::String;
-            token.text = s.substr(i + 1, close - i - 1);
-            addToken(std::move(token));
+            add(token, std::string_view(s).substr(i + 1, close - i - 1));
             i = close + 1;
         } else if (isTwoCharOperator(s, i)) {
-            token.text = s.substr(i, 2);
-            makeOperator(token, *findOperator(token.text));
-            addToken(std::move(token));
+            std::string_view text = std::string_view(s).substr(i, 2);
+            makeOperator(token, *findOperator(text));
+            add(token, text);
             i += 2;
         } else if (inSet(c, singleCharTokens)) {
-            token.text.assign(1, c);
-            if (std::optional<Operator> op = findOperator(token.text)) {
+            std::string_view text = std::string_view(s).substr(i, 1);
+            if (std::optional<Operator> op = findOperator(text)) {
                 makeOperator(token, *op);
-                addToken(std::move(token));
+                add(token, text);
             } else if (c != ' ') {
                 token.type = TokenType::Delimiter;
-                addToken(std::move(token));
+                add(token, text);
             }
             ++i;
         } else {
@@ -337,13 +339,14 @@ void Tokenizer::cutTokens() {
                 throw Error(ErrorCode::UnexpectedError, formatMessage("unexpected symbol [%c]", c));
             const std::size_t start = i;
             i = endOfWord(s, start, number);
-            std::string word = toLower(std::string_view(s).substr(start, i - start));
+            for (std::size_t k = start; k < i; ++k) s[k] = toLowerChar(s[k]);
+            std::string_view word = std::string_view(s).substr(start, i - start);
             if (number) {
-                classifyNumber(token, std::move(word));
+                classifyNumber(token, word);
             } else {
-                classifyWord(token, std::move(word), i < n && s[i] == '(');
+                classifyWord(token, word, i < n && s[i] == '(');
             }
-            addToken(std::move(token));
+            add(token, word);
         }
     }
 }
