@@ -1,6 +1,8 @@
 #include "lexer/Tokenizer.h"
 
 #include <cstdio>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -14,10 +16,67 @@ namespace tbasic {
 
 namespace {
 
-bool inSet(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+// A set of bytes, one flag each, for the scans that test every character.
+class CharSet {
+public:
+    constexpr explicit CharSet(std::string_view members) {
+        for (char c : members) flags_[static_cast<unsigned char>(c)] = true;
+    }
+    constexpr bool has(char c) const { return flags_[static_cast<unsigned char>(c)]; }
 
-const char* const squeezeDelimiters = "\n`~?!@#$%^&*()-+=\\|/<>,.;:[]{}";
-const char* const singleCharTokens = " +-^\\/*%=;(),<>[]";
+private:
+    std::array<bool, 256> flags_{};
+};
+
+constexpr CharSet squeezeDelimiters("\n`~?!@#$%^&*()-+=\\|/<>,.;:[]{}");
+constexpr CharSet singleCharTokens(" +-^\\/*%=;(),<>[]");
+constexpr CharSet commentStarts("\t\"'/");
+constexpr CharSet tokenDelimiters(" ;,+-<>/*%\\^=():[]\n\t");
+
+constexpr char lowerCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Every word of the vocabularies (literals, type names, built-ins, keywords,
+// word operators) by length and first letter: a word with no entry here is
+// a name, and is classified without a search of the tables.
+class VocabularyFilter {
+public:
+    constexpr VocabularyFilter() {
+        add("true");
+        add("false");
+        for (const DataTypeRecord& row : dataTypeTable)
+            if (row.id != DataType::Undefined) add(row.name);
+        for (const BuiltinRecord& row : builtinTable) add(row.name);
+        for (const KeywordRecord& row : keywordTable) add(row.name);
+        for (const OperatorRecord& row : operatorTable) add(row.name);
+        for (std::string_view word : ignoredWords) add(word);
+        for (std::string_view word : {"end", "exit", "continue", "do", "loop"}) add(word);
+    }
+    // Whether a lower-case word may be one of the vocabulary's.
+    constexpr bool mayBeVocabulary(std::string_view lowerWord) const {
+        return lowerWord.size() < maxLength && entries_[lowerWord.size()][static_cast<unsigned char>(lowerWord[0])];
+    }
+
+private:
+    static constexpr std::size_t maxLength = 16;
+    constexpr void add(std::string_view word) {
+        if (word.empty() || word.size() >= maxLength) throw "vocabulary words are shorter than 16 characters";
+        entries_[word.size()][static_cast<unsigned char>(lowerCase(word[0]))] = true;
+    }
+    std::array<std::array<bool, 256>, maxLength> entries_{};
+};
+
+constexpr VocabularyFilter vocabularyFilter;
+
+// The operator a single character spells, from the operator table and its aliases.
+constexpr std::array<std::int8_t, 256> singleCharOperators = [] {
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (const OperatorRecord& row : operatorTable)
+        if (row.name.size() == 1) index[static_cast<unsigned char>(row.name[0])] = static_cast<std::int8_t>(row.id);
+    for (const OperatorAlias& alias : operatorAliases)
+        if (alias.spelling.size() == 1) index[static_cast<unsigned char>(alias.spelling[0])] = static_cast<std::int8_t>(alias.id);
+    return index;
+}();
 
 bool isAlnum(char c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
 
@@ -64,7 +123,7 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-bool isTokenDelimiter(char c) { return inSet(c, " ;,+-<>/*%\\^=():[]\n\t"); }
+bool isTokenDelimiter(char c) { return tokenDelimiters.has(c); }
 
 void validateName(const std::string& name) {
     if (name.empty()) throw Error(ErrorCode::InvalidName, "Empty name");
@@ -95,6 +154,12 @@ std::string Tokenizer::stripComments(const std::string& text) {
     const size_t n = text.size();
     size_t i = 0;
     while (i < n) {
+        // A run of characters that start nothing is copied at once.
+        std::size_t run = i;
+        while (run < n && !commentStarts.has(text[run])) ++run;
+        out.append(text, i, run - i);
+        i = run;
+        if (i >= n) break;
         char c = text[i];
         if (c == '\t') {
             out += ' ';
@@ -138,7 +203,12 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
         }
         std::size_t start = i;
         while (i < n && isAlnum(text[i])) ++i;
-        std::string word = toLower(std::string_view(text).substr(start, i - start));
+        // Most words are names: written out lower-cased, and done with.
+        const std::size_t mark = out.size();
+        for (std::size_t k = start; k < i; ++k) out += toLowerChar(text[k]);
+        if (!vocabularyFilter.mayBeVocabulary(std::string_view(out).substr(mark))) return i;
+        std::string word = out.substr(mark);
+        out.resize(mark);
         if (isIgnoredWord(word)) return i;
         if (word == "end" || word == "exit" || word == "continue" || word == "do" || word == "loop") {
             std::size_t j = i;
@@ -170,7 +240,7 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
 std::string Tokenizer::squeezeBlanks(const std::string& text) {
     std::string out = rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
         const char c = text[i++];
-        if (inSet(c, squeezeDelimiters)) {
+        if (squeezeDelimiters.has(c)) {
             while (!out.empty() && isBlank(out.back())) out.pop_back();
             out += c;
             while (i < text.size() && isBlank(text[i])) ++i;
@@ -181,7 +251,8 @@ std::string Tokenizer::squeezeBlanks(const std::string& text) {
     });
     std::size_t lead = 0;
     while (lead < out.size() && isBlank(out[lead])) ++lead;
-    return out.substr(lead);
+    out.erase(0, lead);
+    return out;
 }
 
 void Tokenizer::tokenizeFile(const std::string& fileName) {
@@ -191,7 +262,7 @@ void Tokenizer::tokenizeFile(const std::string& fileName) {
 
 void Tokenizer::tokenizeProgramText(const std::string& fileName, std::string text) {
     fileName_ = fileName;
-    text = normaliseLineEnds(text);
+    if (text.find('\r') != std::string::npos) text = normaliseLineEnds(text);
     text = stripComments(text);
     text = compressKeywords(text);
     text = stripComments(text);
@@ -252,10 +323,21 @@ void classifyNumber(Token& token, std::string_view word) {
     }
 }
 
+void makeName(Token& token, std::string_view word, bool beforeParenthesis) {
+    if (beforeParenthesis) {
+        token.type = TokenType::FuncOrArray;
+    } else {
+        token.type = TokenType::Variable;
+        token.nameHash = hashName(word);
+    }
+}
+
 // A word: literal, type name, built-in, keyword, word operator, a name
 // before "(" (settled later by the program loader) or a variable.
 void classifyWord(Token& token, std::string_view word, bool beforeParenthesis) {
-    if (isBooleanLiteral(word)) {
+    if (!vocabularyFilter.mayBeVocabulary(word)) {
+        makeName(token, word, beforeParenthesis);
+    } else if (isBooleanLiteral(word)) {
         token.type = TokenType::Bool;
         token.boolValue = parseBoolean(word);
     } else if (isDataTypeName(word)) {
@@ -267,11 +349,8 @@ void classifyWord(Token& token, std::string_view word, bool beforeParenthesis) {
         makeCommand(token, *keyword);
     } else if (std::optional<Operator> op = findOperator(word)) {
         makeOperator(token, *op);
-    } else if (beforeParenthesis) {
-        token.type = TokenType::FuncOrArray;
     } else {
-        token.type = TokenType::Variable;
-        token.nameHash = hashName(word);
+        makeName(token, word, beforeParenthesis);
     }
 }
 
@@ -323,10 +402,10 @@ void Tokenizer::cutTokens() {
             makeOperator(token, *findOperator(text));
             add(token, text);
             i += 2;
-        } else if (inSet(c, singleCharTokens)) {
+        } else if (singleCharTokens.has(c)) {
             std::string_view text = std::string_view(s).substr(i, 1);
-            if (std::optional<Operator> op = findOperator(text)) {
-                makeOperator(token, *op);
+            if (std::int8_t op = singleCharOperators[static_cast<unsigned char>(c)]; op >= 0) {
+                makeOperator(token, static_cast<Operator>(op));
                 add(token, text);
             } else if (c != ' ') {
                 token.type = TokenType::Delimiter;
