@@ -198,14 +198,17 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
     return rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
         const std::size_t n = text.size();
         if (!isAsciiAlpha(text[i])) {
-            out += text[i];
-            return i + 1;
+            std::size_t run = i + 1;
+            while (run < n && !isAsciiAlpha(text[run]) && text[run] != '"') ++run;
+            out.append(text, i, run - i);
+            return run;
         }
         std::size_t start = i;
         while (i < n && isAlnum(text[i])) ++i;
         // Most words are names: written out lower-cased, and done with.
         const std::size_t mark = out.size();
-        for (std::size_t k = start; k < i; ++k) out += toLowerChar(text[k]);
+        out.append(text, start, i - start);
+        for (std::size_t k = mark; k < out.size(); ++k) out[k] = toLowerChar(out[k]);
         if (!vocabularyFilter.mayBeVocabulary(std::string_view(out).substr(mark))) return i;
         std::string word = out.substr(mark);
         out.resize(mark);
@@ -245,7 +248,10 @@ std::string Tokenizer::squeezeBlanks(const std::string& text) {
             out += c;
             while (i < text.size() && isBlank(text[i])) ++i;
         } else {
-            out += c;
+            std::size_t run = i;
+            while (run < text.size() && !squeezeDelimiters.has(text[run]) && text[run] != '"') ++run;
+            out.append(text, i - 1, run - i + 1);
+            i = run;
         }
         return i;
     });
