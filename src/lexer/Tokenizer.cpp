@@ -1,6 +1,7 @@
 #include "lexer/Tokenizer.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -319,6 +320,14 @@ std::size_t endOfWord(const std::string& s, std::size_t start, bool number) {
 }
 
 void classifyNumber(Token& token, std::string_view word) {
+    // Up to nine digits: an integer that both readers accept as it stands.
+    if (word.size() <= 9 && std::all_of(word.begin(), word.end(), isAsciiDigit)) {
+        std::int32_t value = 0;
+        for (char c : word) value = value * 10 + (c - '0');
+        token.type = TokenType::Integer;
+        token.intValue = value;
+        return;
+    }
     double d = parseDouble(word);
     if (word.find_first_of(".eE") != std::string_view::npos) {
         token.type = TokenType::Double;
