@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         Tokenizer tokenizer;
         tokenizer.tokenizeProgramText("fuzz.bas", text);
-        // Every token must point at the tokenizer's file name.
+        // Every token must name the tokenizer's file.
         for (const Token& token : tokenizer.tokens())
-            if (token.file != &tokenizer.fileName()) __builtin_trap();
+            if (sourceName(token.sourceId) != tokenizer.fileName()) __builtin_trap();
         Program program;
         program.load(tokenizer.tokens());
     } catch (const Error& error) {

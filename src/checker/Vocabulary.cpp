@@ -185,7 +185,7 @@ std::vector<std::string> interpreterTokenDump(const std::string& text) {
         tokenizer.tokenizeProgramText("check.bas", text);
         for (const Token& token : tokenizer.tokens())
             lines.push_back(std::to_string(token.line) + " " + std::string(tokenTypeRecord(token.type).dumpName) + " " +
-                            (token.text == "\n" ? std::string("EOL") : token.text));
+                            (token.text() == "\n" ? std::string("EOL") : std::string(token.text())));
     } catch (const Error& error) {
         lines.assign(1, "error: " + error.message);
     }

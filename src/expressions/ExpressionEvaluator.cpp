@@ -14,6 +14,14 @@
 
 namespace tbasic {
 
+namespace {
+
+// Out of line, so the temporary strings stay off the frames of the
+// recursive descent (deep nesting is bounded by the stack).
+TBASIC_NOINLINE Value stringLiteralValue(const Token& token) { return Value(std::string(token.text())); }
+
+}  // namespace
+
 Value ExpressionEvaluator::evaluate() {
     Value result = parseOr();
     if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
@@ -26,6 +34,12 @@ void ExpressionEvaluator::fail(const char* message) {
 
 void ExpressionEvaluator::failUnexpected(const std::string& what) {
     raiseAt(*current_, ErrorCode::SyntaxError, formatMessage("unexpected symbol [%s]", what.c_str()));
+}
+
+void ExpressionEvaluator::failUnexpectedText(const Token& token) { failUnexpected(std::string(token.text())); }
+
+void ExpressionEvaluator::failArgumentsExpected(const Token& function) {
+    fail(formatMessage("arguments expected for function [%s]", std::string(function.text()).c_str()).c_str());
 }
 
 namespace {
@@ -293,7 +307,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
         return Value(token.doubleValue);
     case TokenType::String:
         advance();
-        return Value(token.text);
+        return stringLiteralValue(token);
     case TokenType::BuiltinFunction:
         return parseBuiltinCall();
     case TokenType::Function:
@@ -317,7 +331,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::readVariable() {
 
 TBASIC_LEVEL void ExpressionEvaluator::expectOpeningParenthesis(const Token& function) {
     if (!current_->isOperator(Operator::OpenParen))
-        fail(formatMessage("arguments expected for function [%s]", function.text.c_str()).c_str());
+        failArgumentsExpected(function);
     advance();
 }
 
@@ -358,7 +372,7 @@ void ExpressionEvaluator::parseArguments(std::vector<Value>& arguments) {
             advance();
             continue;
         }
-        failUnexpected(current_->text);
+        failUnexpectedText(*current_);
     }
 }
 

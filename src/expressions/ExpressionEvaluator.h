@@ -75,6 +75,9 @@ private:
     Value negateUnary();
     [[noreturn]] void fail(const char* message);
     [[noreturn]] void failUnexpected(const std::string& what);
+    // The same for a token's text, and for a call without its "(".
+    [[noreturn]] void failUnexpectedText(const Token& token);
+    [[noreturn]] void failArgumentsExpected(const Token& function);
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
     void parseArguments(std::vector<Value>& arguments);

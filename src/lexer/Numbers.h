@@ -2,16 +2,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace tbasic {
 
 // Reads a double from the whole text: SyntaxError 9 when nothing can be read
 // or something is left after the number.
-double parseDouble(const std::string& word);
+double parseDouble(std::string_view text);
 // Reads a 32-bit integer: SyntaxError 9 when it fails or is out of range.
-int32_t parseInteger(const std::string& word);
+int32_t parseInteger(std::string_view text);
 // True when the whole text reads as a double.
-bool readsAsDouble(const std::string& text);
+bool readsAsDouble(std::string_view text);
 
 }  // namespace tbasic

@@ -16,6 +16,26 @@ Token makeEndOfProgramToken() {
 
 const Token endOfProgramToken = makeEndOfProgramToken();
 
+namespace {
+
+std::vector<std::string>& sourceNames() {
+    static std::vector<std::string> names{std::string()};
+    return names;
+}
+
+}  // namespace
+
+std::uint16_t sourceIdOf(const std::string& fileName) {
+    std::vector<std::string>& names = sourceNames();
+    for (std::size_t id = 0; id < names.size(); ++id)
+        if (names[id] == fileName) return static_cast<std::uint16_t>(id);
+    if (names.size() > UINT16_MAX) throw Error(ErrorCode::UnexpectedError, "too many source files");
+    names.push_back(fileName);
+    return static_cast<std::uint16_t>(names.size() - 1);
+}
+
+const std::string& sourceName(std::uint16_t id) { return sourceNames()[id]; }
+
 const char* tokenTypeName(TokenType type) {
     auto index = static_cast<std::size_t>(type);
     return index < std::size(tokenTypeTable) ? tokenTypeTable[index].dumpName.data() : "";
@@ -26,7 +46,11 @@ std::string toString(const Token& token) {
     out << "Token {type=" << tokenTypeName(token.type) << ", value=[";
     switch (token.type) {
     case TokenType::Delimiter:
-        out << (token.text == "\n" ? std::string("EOL") : token.text);
+        if (token.text() == "\n") {
+            out << "EOL";
+        } else {
+            out << token.text();
+        }
         break;
     case TokenType::Command:
         out << keywordName(token.keyword);
@@ -41,7 +65,7 @@ std::string toString(const Token& token) {
         out << token.doubleValue;
         break;
     case TokenType::Array:
-        out << token.text << " (array not supported yet)";
+        out << token.text() << " (array not supported yet)";
         break;
     case TokenType::EndOfProgram:
     case TokenType::Count:
@@ -53,7 +77,7 @@ std::string toString(const Token& token) {
     case TokenType::BuiltinFunction:
     case TokenType::FuncOrArray:
     case TokenType::Function:
-        out << token.text;
+        out << token.text();
         break;
     }
     out << "]}";
@@ -62,7 +86,7 @@ std::string toString(const Token& token) {
 
 void attachToken(Error& error, const Token& token) {
     if (error.hasPosition()) return;
-    error.fileName = token.file ? *token.file : std::string();
+    error.fileName = sourceName(token.sourceId);
     error.line = token.line;
     error.tokenText = toString(token);
 }
@@ -80,7 +104,7 @@ void raiseAt(const Token& token, ErrorCode code, const std::string& message) {
 }
 
 Variable& lookupVariableMiss(VariableStore& store, const Token& token) {
-    return store.lookup(token.text, token.nameHash, token.variableCache);
+    return store.lookup(token.text(), token.nameHash, token.variableCache);
 }
 
 }  // namespace tbasic

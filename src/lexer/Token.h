@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "diagnostics/Error.h"
@@ -14,7 +16,7 @@
 
 namespace tbasic {
 
-enum class TokenType : std::int32_t {
+enum class TokenType : std::uint8_t {
     Delimiter,
     Operator,
     Command,
@@ -61,26 +63,43 @@ constexpr const TokenTypeRecord& tokenTypeRecord(TokenType type) {
     return tokenTypeTable[static_cast<std::size_t>(type)];
 }
 
+// 48 bytes (1.8 M of them for a 300,000-line program): the text points into
+// the source the tokenizer owns, the per-kind facts share storage, and
+// bytes 40..48 are kept free for further per-token facts.
 struct Token {
+    const char* textData = "";  // the token's text: in the tokenizer's source, or static
+    std::uint32_t textSize = 0;
+    std::int32_t line = 0;
     TokenType type = TokenType::EndOfProgram;
-    const std::string* file = nullptr;  // the tokenizer's file name; not owned
-    int line = 0;
-    std::string text;
-    bool boolValue = false;
-    int32_t intValue = 0;
-    double doubleValue = 0.0;
-
     // Resolved once when the token is made, so the hot paths need no lookups by text.
-    Operator op = Operator::Add;               // of an operator token
+    union {
+        Operator op = Operator::Add;  // of an operator token
+        Keyword keyword;              // of a command token
+        Builtin builtin;              // of a built-in function token
+    };
     BinaryLevel binaryLevel = BinaryLevel::None;  // of a two-operand operator token
-    Keyword keyword = Keyword::Dim;             // of a command token
-    Builtin builtin = Builtin::Abs;             // of a built-in function token
-    std::size_t nameHash = 0;                   // of a variable token's name
-    int32_t functionIndex = -1;                 // of a function token: set by the program loader
-    bool endsStatement = false;                 // a line end, or the end of the program
+    bool endsStatement = false;                   // a line end, or the end of the program
+    std::uint16_t nameHash = 0;                   // of a variable token's name (see hashName)
+    std::uint16_t sourceId = 0;                   // the file it was read from (see sourceName)
+    union {
+        // The variable a variable token found at its last lookup (see VariableStore::lookup).
+        mutable LookupCache variableCache{};
+        bool boolValue;
+        std::int32_t intValue;
+        double doubleValue;
+        std::int32_t functionIndex;  // of a function token: set by the program loader
+    };
 
-    // The variable a variable token found at its last lookup (see VariableStore::lookup).
-    mutable LookupCache variableCache;
+    std::string_view text() const { return {textData, textSize}; }
+    // The same as text() == other, in fewer instructions.
+    bool textIs(std::string_view other) const {
+        return textSize == other.size() && std::memcmp(textData, other.data(), textSize) == 0;
+    }
+    // The text must outlive the token.
+    void setText(std::string_view text) {
+        textData = text.data();
+        textSize = static_cast<std::uint32_t>(text.size());
+    }
 
     // --- Run-time facts about the token sequence (8 bytes). Tokens never
     // change once made, so a scan that succeeded from this token always ends
@@ -100,10 +119,10 @@ struct Token {
     bool isEndOfLine() const { return endsStatement && type == TokenType::Delimiter; }
     bool isOperator(Operator which) const { return type == TokenType::Operator && op == which; }
     bool isCommand(Keyword which) const { return type == TokenType::Command && keyword == which; }
-    bool isDelimiter(char c) const {
-        return type == TokenType::Delimiter && text.size() == 1 && text[0] == c;
-    }
+    bool isDelimiter(char c) const { return type == TokenType::Delimiter && textSize == 1 && textData[0] == c; }
 };
+static_assert(sizeof(Token) <= 48, "a token takes at most 48 bytes, 8 of them kept free");
+static_assert(std::is_trivially_copyable_v<Token>, "token sequences grow and move by plain copies");
 
 Variable& lookupVariableMiss(VariableStore& store, const Token& token);
 
@@ -127,6 +146,11 @@ using TokenPosition = const Token*;
 extern const Token endOfProgramToken;
 
 const char* tokenTypeName(TokenType type);
+
+// Source names are kept once each; a token holds the id of its file's name.
+// Id 0 is the empty name (an expression from the command line, the sentinel).
+std::uint16_t sourceIdOf(const std::string& fileName);
+const std::string& sourceName(std::uint16_t id);
 
 // The dump that stands in every error report: "Token {type=..., value=[...]}".
 std::string toString(const Token& token);

@@ -1,6 +1,9 @@
 #include "lexer/Tokenizer.h"
 
 #include <cstdio>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -14,10 +17,67 @@ namespace tbasic {
 
 namespace {
 
-bool inSet(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+// A set of bytes, one flag each, for the scans that test every character.
+class CharSet {
+public:
+    constexpr explicit CharSet(std::string_view members) {
+        for (char c : members) flags_[static_cast<unsigned char>(c)] = true;
+    }
+    constexpr bool has(char c) const { return flags_[static_cast<unsigned char>(c)]; }
 
-const char* const squeezeDelimiters = "\n`~?!@#$%^&*()-+=\\|/<>,.;:[]{}";
-const char* const singleCharTokens = " +-^\\/*%=;(),<>[]";
+private:
+    std::array<bool, 256> flags_{};
+};
+
+constexpr CharSet squeezeDelimiters("\n`~?!@#$%^&*()-+=\\|/<>,.;:[]{}");
+constexpr CharSet singleCharTokens(" +-^\\/*%=;(),<>[]");
+constexpr CharSet commentStarts("\t\"'/");
+constexpr CharSet tokenDelimiters(" ;,+-<>/*%\\^=():[]\n\t");
+
+constexpr char lowerCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Every word of the vocabularies (literals, type names, built-ins, keywords,
+// word operators) by length and first letter: a word with no entry here is
+// a name, and is classified without a search of the tables.
+class VocabularyFilter {
+public:
+    constexpr VocabularyFilter() {
+        add("true");
+        add("false");
+        for (const DataTypeRecord& row : dataTypeTable)
+            if (row.id != DataType::Undefined) add(row.name);
+        for (const BuiltinRecord& row : builtinTable) add(row.name);
+        for (const KeywordRecord& row : keywordTable) add(row.name);
+        for (const OperatorRecord& row : operatorTable) add(row.name);
+        for (std::string_view word : ignoredWords) add(word);
+        for (std::string_view word : {"end", "exit", "continue", "do", "loop"}) add(word);
+    }
+    // Whether a lower-case word may be one of the vocabulary's.
+    constexpr bool mayBeVocabulary(std::string_view lowerWord) const {
+        return lowerWord.size() < maxLength && entries_[lowerWord.size()][static_cast<unsigned char>(lowerWord[0])];
+    }
+
+private:
+    static constexpr std::size_t maxLength = 16;
+    constexpr void add(std::string_view word) {
+        if (word.empty() || word.size() >= maxLength) throw "vocabulary words are shorter than 16 characters";
+        entries_[word.size()][static_cast<unsigned char>(lowerCase(word[0]))] = true;
+    }
+    std::array<std::array<bool, 256>, maxLength> entries_{};
+};
+
+constexpr VocabularyFilter vocabularyFilter;
+
+// The operator a single character spells, from the operator table and its aliases.
+constexpr std::array<std::int8_t, 256> singleCharOperators = [] {
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (const OperatorRecord& row : operatorTable)
+        if (row.name.size() == 1) index[static_cast<unsigned char>(row.name[0])] = static_cast<std::int8_t>(row.id);
+    for (const OperatorAlias& alias : operatorAliases)
+        if (alias.spelling.size() == 1) index[static_cast<unsigned char>(alias.spelling[0])] = static_cast<std::int8_t>(alias.id);
+    return index;
+}();
 
 bool isAlnum(char c) { return isAsciiAlpha(c) || isAsciiDigit(c); }
 
@@ -64,7 +124,7 @@ std::string readWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-bool isTokenDelimiter(char c) { return inSet(c, " ;,+-<>/*%\\^=():[]\n\t"); }
+bool isTokenDelimiter(char c) { return tokenDelimiters.has(c); }
 
 void validateName(const std::string& name) {
     if (name.empty()) throw Error(ErrorCode::InvalidName, "Empty name");
@@ -95,6 +155,12 @@ std::string Tokenizer::stripComments(const std::string& text) {
     const size_t n = text.size();
     size_t i = 0;
     while (i < n) {
+        // A run of characters that start nothing is copied at once.
+        std::size_t run = i;
+        while (run < n && !commentStarts.has(text[run])) ++run;
+        out.append(text, i, run - i);
+        i = run;
+        if (i >= n) break;
         char c = text[i];
         if (c == '\t') {
             out += ' ';
@@ -133,12 +199,20 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
     return rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
         const std::size_t n = text.size();
         if (!isAsciiAlpha(text[i])) {
-            out += text[i];
-            return i + 1;
+            std::size_t run = i + 1;
+            while (run < n && !isAsciiAlpha(text[run]) && text[run] != '"') ++run;
+            out.append(text, i, run - i);
+            return run;
         }
         std::size_t start = i;
         while (i < n && isAlnum(text[i])) ++i;
-        std::string word = toLower(std::string_view(text).substr(start, i - start));
+        // Most words are names: written out lower-cased, and done with.
+        const std::size_t mark = out.size();
+        out.append(text, start, i - start);
+        for (std::size_t k = mark; k < out.size(); ++k) out[k] = toLowerChar(out[k]);
+        if (!vocabularyFilter.mayBeVocabulary(std::string_view(out).substr(mark))) return i;
+        std::string word = out.substr(mark);
+        out.resize(mark);
         if (isIgnoredWord(word)) return i;
         if (word == "end" || word == "exit" || word == "continue" || word == "do" || word == "loop") {
             std::size_t j = i;
@@ -170,18 +244,22 @@ std::string Tokenizer::compressKeywords(const std::string& text) {
 std::string Tokenizer::squeezeBlanks(const std::string& text) {
     std::string out = rewriteOutsideStrings(text, [](const std::string& text, std::size_t i, std::string& out) {
         const char c = text[i++];
-        if (inSet(c, squeezeDelimiters)) {
+        if (squeezeDelimiters.has(c)) {
             while (!out.empty() && isBlank(out.back())) out.pop_back();
             out += c;
             while (i < text.size() && isBlank(text[i])) ++i;
         } else {
-            out += c;
+            std::size_t run = i;
+            while (run < text.size() && !squeezeDelimiters.has(text[run]) && text[run] != '"') ++run;
+            out.append(text, i - 1, run - i + 1);
+            i = run;
         }
         return i;
     });
     std::size_t lead = 0;
     while (lead < out.size() && isBlank(out[lead])) ++lead;
-    return out.substr(lead);
+    out.erase(0, lead);
+    return out;
 }
 
 void Tokenizer::tokenizeFile(const std::string& fileName) {
@@ -191,7 +269,7 @@ void Tokenizer::tokenizeFile(const std::string& fileName) {
 
 void Tokenizer::tokenizeProgramText(const std::string& fileName, std::string text) {
     fileName_ = fileName;
-    text = normaliseLineEnds(text);
+    if (text.find('\r') != std::string::npos) text = normaliseLineEnds(text);
     text = stripComments(text);
     text = compressKeywords(text);
     text = stripComments(text);
@@ -206,12 +284,6 @@ void Tokenizer::tokenizeString(const std::string& text) {
     size_t nul = source_.find('\0');
     if (nul != std::string::npos) source_.resize(nul);
     cutTokens();
-}
-
-void Tokenizer::addToken(Token token) {
-    token.file = &fileName_;
-    token.line = line_;
-    tokens_.push_back(std::move(token));
 }
 
 namespace {
@@ -247,22 +319,40 @@ std::size_t endOfWord(const std::string& s, std::size_t start, bool number) {
     return i;
 }
 
-void classifyNumber(Token& token, std::string word) {
+void classifyNumber(Token& token, std::string_view word) {
+    // Up to nine digits: an integer that both readers accept as it stands.
+    if (word.size() <= 9 && std::all_of(word.begin(), word.end(), isAsciiDigit)) {
+        std::int32_t value = 0;
+        for (char c : word) value = value * 10 + (c - '0');
+        token.type = TokenType::Integer;
+        token.intValue = value;
+        return;
+    }
     double d = parseDouble(word);
-    if (word.find_first_of(".eE") != std::string::npos) {
+    if (word.find_first_of(".eE") != std::string_view::npos) {
         token.type = TokenType::Double;
         token.doubleValue = d;
     } else {
         token.type = TokenType::Integer;
         token.intValue = parseInteger(word);
     }
-    token.text = std::move(word);
+}
+
+void makeName(Token& token, std::string_view word, bool beforeParenthesis) {
+    if (beforeParenthesis) {
+        token.type = TokenType::FuncOrArray;
+    } else {
+        token.type = TokenType::Variable;
+        token.nameHash = hashName(word);
+    }
 }
 
 // A word: literal, type name, built-in, keyword, word operator, a name
 // before "(" (settled later by the program loader) or a variable.
-void classifyWord(Token& token, std::string word, bool beforeParenthesis) {
-    if (isBooleanLiteral(word)) {
+void classifyWord(Token& token, std::string_view word, bool beforeParenthesis) {
+    if (!vocabularyFilter.mayBeVocabulary(word)) {
+        makeName(token, word, beforeParenthesis);
+    } else if (isBooleanLiteral(word)) {
         token.type = TokenType::Bool;
         token.boolValue = parseBoolean(word);
     } else if (isDataTypeName(word)) {
@@ -274,23 +364,32 @@ void classifyWord(Token& token, std::string word, bool beforeParenthesis) {
         makeCommand(token, *keyword);
     } else if (std::optional<Operator> op = findOperator(word)) {
         makeOperator(token, *op);
-    } else if (beforeParenthesis) {
-        token.type = TokenType::FuncOrArray;
     } else {
-        token.type = TokenType::Variable;
-        token.nameHash = hashName(word);
+        makeName(token, word, beforeParenthesis);
     }
-    token.text = std::move(word);
 }
 
 }  // namespace
 
+// Token texts point into source_, which stays unchanged once cut (words are
+// lower-cased in place as they are cut), or at static strings.
 void Tokenizer::cutTokens() {
     tokens_.clear();
+    // Every token takes at least one character, so this bounds the count:
+    // the sequence never grows by copying, and the untouched part of the
+    // reservation is never paged in.
+    tokens_.reserve(source_.size() + 1);
     line_ = 1;
-    const std::string& s = source_;
+    const std::uint16_t sourceId = sourceIdOf(fileName_);
+    std::string& s = source_;
     const std::size_t n = s.size();
     std::size_t i = 0;
+    auto add = [&](Token& token, std::string_view text) {
+        token.setText(text);
+        token.sourceId = sourceId;
+        token.line = line_;
+        tokens_.push_back(token);
+    };
     while (true) {
         while (i < n && isBlank(s[i])) ++i;
         if (i >= n) break;
@@ -298,37 +397,34 @@ void Tokenizer::cutTokens() {
         Token token;
         if (c == ':' || c == '\n') {
             token.type = TokenType::Delimiter;
-            token.text.assign(1, '\n');
             token.endsStatement = true;
-            addToken(std::move(token));
+            add(token, "\n");
             if (c == '\n') ++line_;
             ++i;
         } else if (std::optional<Keyword> keyword = keywordOfSymbol(c)) {
             makeCommand(token, *keyword);
-            token.text = keywordName(*keyword);
-            addToken(std::move(token));
+            add(token, keywordName(*keyword));
             ++i;
         } else if (c == '"') {
             std::size_t close = i + 1;
             while (close < n && s[close] != '"' && s[close] != '\n') ++close;
             if (close >= n || s[close] != '"') throw Error(ErrorCode::UnclosedString, "error string value");
             token.type = TokenType::String;
-            token.text = s.substr(i + 1, close - i - 1);
-            addToken(std::move(token));
+            add(token, std::string_view(s).substr(i + 1, close - i - 1));
             i = close + 1;
         } else if (isTwoCharOperator(s, i)) {
-            token.text = s.substr(i, 2);
-            makeOperator(token, *findOperator(token.text));
-            addToken(std::move(token));
+            std::string_view text = std::string_view(s).substr(i, 2);
+            makeOperator(token, *findOperator(text));
+            add(token, text);
             i += 2;
-        } else if (inSet(c, singleCharTokens)) {
-            token.text.assign(1, c);
-            if (std::optional<Operator> op = findOperator(token.text)) {
-                makeOperator(token, *op);
-                addToken(std::move(token));
+        } else if (singleCharTokens.has(c)) {
+            std::string_view text = std::string_view(s).substr(i, 1);
+            if (std::int8_t op = singleCharOperators[static_cast<unsigned char>(c)]; op >= 0) {
+                makeOperator(token, static_cast<Operator>(op));
+                add(token, text);
             } else if (c != ' ') {
                 token.type = TokenType::Delimiter;
-                addToken(std::move(token));
+                add(token, text);
             }
             ++i;
         } else {
@@ -337,13 +433,14 @@ void Tokenizer::cutTokens() {
                 throw Error(ErrorCode::UnexpectedError, formatMessage("unexpected symbol [%c]", c));
             const std::size_t start = i;
             i = endOfWord(s, start, number);
-            std::string word = toLower(std::string_view(s).substr(start, i - start));
+            for (std::size_t k = start; k < i; ++k) s[k] = toLowerChar(s[k]);
+            std::string_view word = std::string_view(s).substr(start, i - start);
             if (number) {
-                classifyNumber(token, std::move(word));
+                classifyNumber(token, word);
             } else {
-                classifyWord(token, std::move(word), i < n && s[i] == '(');
+                classifyWord(token, word, i < n && s[i] == '(');
             }
-            addToken(std::move(token));
+            add(token, word);
         }
     }
 }

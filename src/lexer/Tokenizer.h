@@ -12,7 +12,8 @@ namespace tbasic {
 class Tokenizer {
 public:
     Tokenizer() = default;
-    // Tokens point at fileName, so a tokenizer never moves.
+    // Tokens point into the source it keeps, so a tokenizer never moves
+    // and outlives its tokens.
     Tokenizer(const Tokenizer&) = delete;
     Tokenizer& operator=(const Tokenizer&) = delete;
 
@@ -37,7 +38,6 @@ public:
 
 private:
     void cutTokens();
-    void addToken(Token token);
 
     std::string fileName_;
     std::string source_;

@@ -19,7 +19,7 @@ namespace tbasic {
 
 // ---- Keywords ----
 
-enum class Keyword : std::int32_t {
+enum class Keyword : std::uint8_t {
     Dim, As, If, Then, ElseIf, Else, EndIf,
     For, To, Step, Next, ExitFor, ContinueFor,
     Do, DoWhile, DoUntil, Loop, LoopWhile, LoopUntil, ExitDo, ContinueDo,
@@ -89,7 +89,7 @@ char shortFormOf(std::string_view lowerWord);
 
 // ---- Operators ----
 
-enum class Operator : std::int32_t {
+enum class Operator : std::uint8_t {
     Add, Subtract, Multiply, Divide, IntegerDivide, Modulo, Power,
     Greater, GreaterEqual, Less, LessEqual, Equal, NotEqual,
     And, Or, Not, OpenParen, CloseParen,
@@ -148,7 +148,7 @@ std::optional<Operator> findOperator(std::string_view text);
 
 // ---- Built-in functions ----
 
-enum class Builtin : std::int32_t {
+enum class Builtin : std::uint8_t {
     Abs, Sign, Int, Sqrt, Exp, Log, Log10, Rad, Deg, Sin, Cos, Tan, Asin, Acos, Atan,
     Sinh, Cosh, Tanh, Asinh, Acosh, Atanh, Sec, Csc, Pi, Random,
     Now, Date, Time,

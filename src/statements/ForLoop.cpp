@@ -72,7 +72,7 @@ void ProgramExecutor::executeNext() {
     if (!record) cursor_.fail("'NEXT' without previous matching 'FOR'.");
     advance();
     if (cursor_.current().type == TokenType::Variable) {
-        if (cursor_.current().text != record->variable->name) cursor_.fail("'NEXT' without previous matching 'FOR'.");
+        if (!cursor_.current().textIs(record->variable->name)) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
     cursor_.expectEndOfStatement("End of statement expected after 'NEXT'.");
@@ -89,7 +89,7 @@ void ProgramExecutor::skipPastNext(const std::string& variableName) {
     if (!skipToBlockEnd(forLoop)) cursor_.fail("'FOR' without matching 'NEXT'.");
     advance();
     if (cursor_.current().type == TokenType::Variable) {
-        if (cursor_.current().text != variableName) cursor_.fail("'NEXT' without previous matching 'FOR'.");
+        if (!cursor_.current().textIs(variableName)) cursor_.fail("'NEXT' without previous matching 'FOR'.");
         advance();
     }
     if (cursor_.current().isEndOfLine() || cursor_.current().type == TokenType::EndOfProgram) {

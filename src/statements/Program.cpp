@@ -24,14 +24,14 @@ Parameter parseParameter(TokenCursor& cursor) {
     cursor.advance();
     expectHeader(cursor.current().type == TokenType::Variable,
                  "Parameter name expected in parameter list of function/sub-routine definition.");
-    std::string name = cursor.current().text;
+    std::string name(cursor.current().text());
     cursor.advance();
     expectHeader(cursor.current().isCommand(Keyword::As),
                  "'AS' expected in parameter list of function/sub-routine definition.");
     cursor.advance();
     expectHeader(cursor.current().type == TokenType::DataType,
                  "Data type expected in parameter list of function/sub-routine definition.");
-    parameter.type = dataTypeFromName(cursor.current().text);
+    parameter.type = dataTypeFromName(cursor.current().text());
     parameter.name = toLower(trim(name));
     validateName(parameter.name);
     parameter.nameHash = hashName(parameter.name);
@@ -74,7 +74,7 @@ UserFunction parseDefinition(TokenList definition) {
     const bool isFunction = cursor.current().isCommand(Keyword::Function);
     cursor.advance();
     expectHeader(cursor.current().type == TokenType::FuncOrArray, "function name expected");
-    function.name = toLower(trim(cursor.current().text));
+    function.name = toLower(trim(cursor.current().text()));
     cursor.advance();
     cursor.advance();  // the "(" after the name
     parseParameters(cursor, function);
@@ -83,7 +83,7 @@ UserFunction parseDefinition(TokenList definition) {
         cursor.advance();
         expectHeader(cursor.current().type == TokenType::DataType,
                      "Data type expected in return type definition of function.");
-        function.returnType = dataTypeFromName(cursor.current().text);
+        function.returnType = dataTypeFromName(cursor.current().text());
         cursor.advance();
     }
     expectHeader(cursor.current().isEndOfLine(), "EOL expected at the end of function/sub-routine definition.");
@@ -102,25 +102,26 @@ void Program::define(TokenList definition) {
 }
 
 void Program::load(TokenList tokens) {
-    main_.clear();
-    main_.reserve(tokens.size());
+    // The main sequence is compacted in place: a large program's tokens are
+    // never held twice.
+    const std::size_t count = tokens.size();
+    std::size_t kept = 0;
     std::size_t i = 0;
-    while (i < tokens.size()) {
+    while (i < count) {
         const Token& token = tokens[i];
         if (!token.isCommand(Keyword::Function) && !token.isCommand(Keyword::Sub)) {
-            main_.push_back(std::move(tokens[i]));
-            ++i;
+            tokens[kept++] = tokens[i++];
             continue;
         }
         std::size_t end = i;
-        while (end < tokens.size() && !tokens[end].isCommand(Keyword::EndFunction) &&
-               !tokens[end].isCommand(Keyword::EndSub))
+        while (end < count && !tokens[end].isCommand(Keyword::EndFunction) && !tokens[end].isCommand(Keyword::EndSub))
             ++end;
-        if (end < tokens.size()) ++end;  // the closing END FUNCTION or END SUB belongs to it
-        define(TokenList(std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(i)),
-                         std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(end))));
+        if (end < count) ++end;  // the closing END FUNCTION or END SUB belongs to it
+        define(TokenList(tokens.begin() + static_cast<std::ptrdiff_t>(i), tokens.begin() + static_cast<std::ptrdiff_t>(end)));
         i = end;
     }
+    tokens.resize(kept);
+    main_ = std::move(tokens);
     for (auto& function : functions_) {
         settleCallTokens(function->tokens);
         markParameterTokens(*function);
@@ -128,10 +129,12 @@ void Program::load(TokenList tokens) {
     settleCallTokens(main_);
 }
 
+// A func_or_array token's text is a lower-case word without blanks, as
+// definition names are kept.
 void Program::settleCallTokens(TokenList& tokens) const {
     for (Token& token : tokens) {
         if (token.type != TokenType::FuncOrArray) continue;
-        auto it = byName_.find(toLower(trim(token.text)));
+        auto it = byName_.find(token.text());
         if (it != byName_.end()) {
             token.type = TokenType::Function;
             token.functionIndex = static_cast<int32_t>(it->second);
@@ -150,7 +153,7 @@ void Program::markParameterTokens(UserFunction& function) {
         Token& token = function.tokens[i];
         if (token.type != TokenType::Variable) continue;
         for (std::size_t k = 0; k < function.params.size(); ++k)
-            if (token.text == function.params[k].name) token.parameterIndex = static_cast<int16_t>(k);
+            if (token.textIs(function.params[k].name)) token.parameterIndex = static_cast<int16_t>(k);
     }
 }
 

@@ -214,11 +214,11 @@ void ProgramExecutor::executeExpressionStatement() {
 
 // DIM name { "," name } AS type
 void ProgramExecutor::executeDim() {
-    std::vector<const std::string*> names;
+    std::vector<std::string_view> names;
     while (true) {
         advance();
         cursor_.expectType(TokenType::Variable, "Variable name expected after 'DIM'.");
-        names.push_back(&cursor_.current().text);
+        names.push_back(cursor_.current().text());
         advance();
         if (cursor_.current().isCommand(Keyword::As)) break;
         if (cursor_.current().isDelimiter(',')) continue;
@@ -226,10 +226,10 @@ void ProgramExecutor::executeDim() {
     }
     advance();
     cursor_.expectType(TokenType::DataType, "data type expected");
-    DataType type = dataTypeFromName(cursor_.current().text);
+    DataType type = dataTypeFromName(cursor_.current().text());
     advance();
     cursor_.expectEndOfStatement("End of statement expected after data type");
-    for (const std::string* name : names) variables_.declare(Variable(*name, type));
+    for (std::string_view name : names) variables_.declare(Variable(std::string(name), type));
 }
 
 // PRINT { item | ";" | "," }. The tokenizer makes only three delimiters:

@@ -24,6 +24,8 @@ bool equalsLowerCase(std::string_view text, std::string_view lowerWord) {
     return true;
 }
 
-std::size_t hashName(std::string_view name) { return std::hash<std::string_view>{}(name); }
+std::uint16_t hashName(std::string_view name) {
+    return static_cast<std::uint16_t>(std::hash<std::string_view>{}(name));
+}
 
 }  // namespace tbasic

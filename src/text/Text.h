@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,9 @@ std::string toLower(std::string_view text);
 // Compares a text with a lower-case word, ignoring the text's ASCII case.
 bool equalsLowerCase(std::string_view text, std::string_view lowerWord);
 
-// The hash of a variable name; tokens keep it so lookups never re-hash.
-std::size_t hashName(std::string_view name);
+// The hash of a variable name, 16 bits: tokens keep it so lookups never
+// re-hash, and a lookup compares it before the names.
+std::uint16_t hashName(std::string_view name);
 
 // Byte equality, inline: names are short, so a loop beats a library call.
 inline bool sameName(std::string_view a, std::string_view b) {

@@ -28,12 +28,12 @@ Error at(const Token& token) {
     return error;
 }
 
-Token variableToken(const std::string& name, int line, const std::string* file = &programFile) {
+Token variableToken(std::string_view name, int line, const std::string* file = &programFile) {
     Token token;
     token.type = TokenType::Variable;
-    token.file = file;
+    token.sourceId = sourceIdOf(*file);
     token.line = line;
-    token.text = name;
+    token.setText(name);
     return token;
 }
 

@@ -281,20 +281,20 @@ TEST_F(TokenizerTest, TokensCarryFileLineAndResolvedCodes) {
     ASSERT_FALSE(tokenizer.tokens().empty());
     for (const Token& token : tokenizer.tokens()) {
         SCOPED_TRACE(toString(token));
-        EXPECT_EQ(token.file, &tokenizer.fileName());
+        EXPECT_EQ(sourceName(token.sourceId), "dir/prog.bas");
         switch (token.type) {
         case TokenType::Operator:
-            EXPECT_EQ(token.op, findOperator(token.text));
+            EXPECT_EQ(token.op, findOperator(token.text()));
             EXPECT_EQ(token.binaryLevel, binaryLevelOf(token.op));
             break;
         case TokenType::Command:
-            EXPECT_EQ(token.keyword, findKeyword(token.text));
+            EXPECT_EQ(token.keyword, findKeyword(token.text()));
             break;
         case TokenType::Variable:
-            EXPECT_EQ(token.nameHash, hashName(token.text));
+            EXPECT_EQ(token.nameHash, hashName(token.text()));
             break;
         case TokenType::BuiltinFunction:
-            EXPECT_EQ(token.builtin, findBuiltin(token.text));
+            EXPECT_EQ(token.builtin, findBuiltin(token.text()));
             break;
         default:
             break;
@@ -305,7 +305,7 @@ TEST_F(TokenizerTest, TokensCarryFileLineAndResolvedCodes) {
     expressionTokenizer.tokenizeString("x mod 2");
     EXPECT_EQ(expressionTokenizer.fileName(), "");
     ASSERT_EQ(expressionTokenizer.tokens().size(), 3u);
-    EXPECT_EQ(expressionTokenizer.tokens()[0].file, &expressionTokenizer.fileName());
+    EXPECT_EQ(expressionTokenizer.tokens()[0].sourceId, 0);
     EXPECT_EQ(expressionTokenizer.tokens()[1].op, Operator::Modulo);
 }
 

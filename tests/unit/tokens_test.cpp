@@ -16,12 +16,12 @@ namespace {
 
 const std::string fileName = "t.bas";
 
-Token makeToken(TokenType type, const std::string& text = "") {
+Token makeToken(TokenType type, std::string_view text = "") {
     Token token;
     token.type = type;
-    token.file = &fileName;
+    token.sourceId = sourceIdOf(fileName);
     token.line = 1;
-    token.text = text;
+    token.setText(text);
     return token;
 }
 
@@ -90,9 +90,9 @@ TEST(TokenDumpTest, TokenizedTokensDumpTheirValues) {
 
 TEST(EndOfProgramTokenTest, IsAnEmptySentinel) {
     EXPECT_EQ(endOfProgramToken.type, TokenType::EndOfProgram);
-    EXPECT_EQ(endOfProgramToken.file, nullptr);
+    EXPECT_EQ(sourceName(endOfProgramToken.sourceId), "");
     EXPECT_EQ(endOfProgramToken.line, 0);
-    EXPECT_EQ(endOfProgramToken.text, "");
+    EXPECT_EQ(endOfProgramToken.text(), "");
     EXPECT_TRUE(endOfProgramToken.endsStatement);
 }
 
@@ -223,7 +223,7 @@ TEST(TokenCursorTest, EmptyAndPartialRanges) {
                         makeToken(TokenType::Variable, "c")};
     // A range that ends before the last token yields the sentinel at its own end.
     TokenCursor part(tokens.data(), tokens.data() + 1);
-    EXPECT_EQ(part.current().text, "a");
+    EXPECT_EQ(part.current().text(), "a");
     part.advance();
     EXPECT_EQ(&part.current(), &endOfProgramToken);
 }
