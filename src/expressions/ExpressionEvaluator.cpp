@@ -22,12 +22,6 @@ TBASIC_NOINLINE Value stringLiteralValue(const Token& token) { return Value(std:
 
 }  // namespace
 
-Value ExpressionEvaluator::evaluate() {
-    Value result = parseOr();
-    if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
-    return result;
-}
-
 void ExpressionEvaluator::fail(const char* message) {
     raiseAt(*current_, ErrorCode::SyntaxError, message);
 }
@@ -83,81 +77,49 @@ bool isSimplePrimary(const Token& token) {
 
 }  // namespace
 
-// or-level -> and-level { "or" and-level }
-Value ExpressionEvaluator::parseOr() {
-    checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Or);
-    Value left = parseAnd();
-    if (current_->binaryLevel == BinaryLevel::Or) continueOr(left);
-    return left;
-}
+// The grammar, loosest level first:
+//   or-level             -> and-level { "or" and-level }
+//   and-level            -> not-level { "and" not-level }
+//   not-level            -> [ "not" ] comparison-level          (one prefix only)
+//   comparison-level     -> additive-level [ comparison-operator additive-level ]
+//   additive-level       -> modulo-level { ("+" | "-") modulo-level }
+//   modulo-level         -> integer-division-level { "mod" integer-division-level }
+//   integer-division-level -> multiplicative-level { "\" multiplicative-level }
+//   multiplicative-level -> unary-level { ("*" | "/") unary-level }
+//   unary-level          -> [ "+" | "-" ] power-level            (one sign only)
+//   power-level          -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4
+//   group                -> "(" additive-level ")" | primary      (no comparison inside)
+// It is read by precedence climbing rather than one function per level:
+// each operand and operator costs one step whatever the depth of levels
+// between them, and operators are applied at the same moments, in the
+// same order, as a descent through the levels would apply them.
 
-// A literal or variable at the start of a level takes no prefix ("not", a
-// sign, a parenthesis), so every level between here and the primary only
-// passes it on; what remains of their work is their operator loops, run in
-// the order the descent would return through them.
-Value ExpressionEvaluator::parseFromSimplePrimary(BinaryLevel outermostLevel) {
-    Value left = parsePrimary();
-    if (current_->binaryLevel == BinaryLevel::None) return left;
-    if (current_->binaryLevel == BinaryLevel::Power) continuePower(left);
-    if (outermostLevel > BinaryLevel::Multiplicative) return left;
-    if (current_->binaryLevel == BinaryLevel::Multiplicative) continueMultiplicative(left);
-    if (current_->binaryLevel == BinaryLevel::IntegerDivision) continueIntegerDivision(left);
-    if (current_->binaryLevel == BinaryLevel::Modulo) continueModulo(left);
-    if (current_->binaryLevel == BinaryLevel::Additive) continueAdditive(left);
-    if (outermostLevel > BinaryLevel::Comparison) return left;
-    if (current_->binaryLevel == BinaryLevel::Comparison) compareWith(left);
-    if (current_->binaryLevel == BinaryLevel::And) continueAnd(left);
-    if (current_->binaryLevel == BinaryLevel::Or) continueOr(left);
-    return left;
-}
+namespace {
 
-TBASIC_NOINLINE void ExpressionEvaluator::continueOr(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::Or) {
-        advance();
-        Value right = parseAnd();  // no short-circuit: the right side always runs
-        left = logicalOr(left, right);
-    }
-}
+// The levels, numbered as operator tokens carry them (BinaryLevel), with
+// the two prefix levels and the primaries in the gaps.
+constexpr std::uint8_t orLevel = 1;
+constexpr std::uint8_t notLevel = 3;
+constexpr std::uint8_t comparisonLevel = 4;
+constexpr std::uint8_t additiveLevel = 5;
+constexpr std::uint8_t unaryLevel = 9;
+constexpr std::uint8_t powerLevel = 10;
+constexpr std::uint8_t primaryLevel = 11;
+static_assert(orLevel == static_cast<std::uint8_t>(BinaryLevel::Or));
+static_assert(notLevel == static_cast<std::uint8_t>(BinaryLevel::And) + 1);
+static_assert(comparisonLevel == static_cast<std::uint8_t>(BinaryLevel::Comparison));
+static_assert(additiveLevel == static_cast<std::uint8_t>(BinaryLevel::Additive));
+static_assert(unaryLevel == static_cast<std::uint8_t>(BinaryLevel::Multiplicative) + 1);
+static_assert(powerLevel == static_cast<std::uint8_t>(BinaryLevel::Power));
 
-// and-level -> not-level { "and" not-level }
-TBASIC_LEVEL Value ExpressionEvaluator::parseAnd() {
-    Value left = parseNot();
-    if (current_->binaryLevel == BinaryLevel::And) continueAnd(left);
-    return left;
-}
+inline std::uint8_t levelOf(const Token& token) { return static_cast<std::uint8_t>(token.binaryLevel); }
 
-TBASIC_NOINLINE void ExpressionEvaluator::continueAnd(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::And) {
-        advance();
-        Value right = parseNot();
-        left = logicalAnd(left, right);
-    }
-}
+// The level a right operand is read at: one above its operator's, which
+// makes the operator group to the left; "^" reads a unary-level operand.
+inline std::uint8_t rightLevelOf(std::uint8_t level) { return level == powerLevel ? unaryLevel : level + 1; }
 
-// not-level -> [ "not" ] comparison-level; only one prefix is read.
-TBASIC_LEVEL Value ExpressionEvaluator::parseNot() {
-    if (current_->isOperator(Operator::Not)) return negateCondition();
-    return parseComparison();
-}
-
-TBASIC_NOINLINE Value ExpressionEvaluator::negateCondition() {
-    advance();
-    Value value = parseComparison();
-    return logicalNot(value);
-}
-
-// comparison-level -> additive-level [ comparison-operator additive-level ]
-TBASIC_LEVEL Value ExpressionEvaluator::parseComparison() {
-    Value left = parseAdditive();
-    if (current_->binaryLevel == BinaryLevel::Comparison) compareWith(left);
-    return left;
-}
-
-TBASIC_NOINLINE void ExpressionEvaluator::compareWith(Value& left) {
-    Operator code = current_->op;
-    advance();
-    Value right = parseAdditive();
+// The comparison operators, as the comparison level applies them.
+TBASIC_NOINLINE void compare(Value& left, Operator code, const Value& right) {
     bool result = false;
     switch (code) {
     case Operator::Greater: result = lessThan(right, left); break;
@@ -166,7 +128,6 @@ TBASIC_NOINLINE void ExpressionEvaluator::compareWith(Value& left) {
     case Operator::LessEqual: result = lessThan(left, right) || equals(left, right); break;
     case Operator::Equal: result = equals(left, right); break;
     case Operator::NotEqual: result = !equals(left, right); break;
-    // Only comparison operators stand at the comparison level.
     case Operator::Add: case Operator::Subtract: case Operator::Multiply: case Operator::Divide:
     case Operator::IntegerDivide: case Operator::Modulo: case Operator::Power: case Operator::And:
     case Operator::Or: case Operator::Not: case Operator::OpenParen: case Operator::CloseParen:
@@ -175,120 +136,140 @@ TBASIC_NOINLINE void ExpressionEvaluator::compareWith(Value& left) {
     left = Value(result);
 }
 
-// additive-level -> modulo-level { ("+" | "-") modulo-level }
-Value ExpressionEvaluator::parseAdditive() {
-    checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Additive);
-    Value left = parseModulo();
-    if (current_->binaryLevel == BinaryLevel::Additive) continueAdditive(left);
-    return left;
-}
-
-TBASIC_NOINLINE void ExpressionEvaluator::continueAdditive(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::Additive) {
-        Operator code = current_->op;
-        advance();
-        Value right = parseModulo();
-        if (code == Operator::Add) {
-            addTo(left, right);
-        } else {
-            subtractFrom(left, right);
+// Joins two operands with a two-operand operator; the result replaces left.
+__attribute__((always_inline)) inline void applyOperator(Value& left, Operator code, const Value& right) {
+    switch (code) {
+    case Operator::Add: addTo(left, right); return;
+    case Operator::Subtract: subtractFrom(left, right); return;
+    case Operator::Multiply: multiplyBy(left, right); return;
+    case Operator::Divide: divideBy(left, right); return;
+    case Operator::IntegerDivide: integerDivideBy(left, right); return;
+    case Operator::Modulo: moduloBy(left, right); return;
+    case Operator::Power: raiseTo(left, right); return;
+    case Operator::Less:
+        if (bothIntegers(left, right)) {
+            left = Value(left.intValue < right.intValue);
+            return;
         }
+        break;
+    case Operator::And: left = logicalAnd(left, right); return;
+    case Operator::Or: left = logicalOr(left, right); return;
+    case Operator::Greater: case Operator::GreaterEqual: case Operator::LessEqual: case Operator::Equal:
+    case Operator::NotEqual: case Operator::Not: case Operator::OpenParen: case Operator::CloseParen:
+    case Operator::Count: break;
     }
+    compare(left, code, right);
 }
 
-// modulo-level -> integer-division-level { "mod" integer-division-level }
-TBASIC_LEVEL Value ExpressionEvaluator::parseModulo() {
-    Value left = parseIntegerDivision();
-    if (current_->binaryLevel == BinaryLevel::Modulo) continueModulo(left);
-    return left;
+}  // namespace
+
+Value ExpressionEvaluator::evaluate() {
+    Value result = parseLevel(orLevel);
+    if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
+    return result;
 }
 
-TBASIC_NOINLINE void ExpressionEvaluator::continueModulo(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::Modulo) {
-        advance();
-        Value right = parseIntegerDivision();
-        moduloBy(left, right);
-    }
-}
-
-// integer-division-level -> multiplicative-level { "\" multiplicative-level }
-TBASIC_LEVEL Value ExpressionEvaluator::parseIntegerDivision() {
-    Value left = parseMultiplicative();
-    if (current_->binaryLevel == BinaryLevel::IntegerDivision) continueIntegerDivision(left);
-    return left;
-}
-
-TBASIC_NOINLINE void ExpressionEvaluator::continueIntegerDivision(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::IntegerDivision) {
-        advance();
-        Value right = parseMultiplicative();
-        integerDivideBy(left, right);
-    }
-}
-
-// multiplicative-level -> unary-level { ("*" | "/") unary-level }
-TBASIC_LEVEL Value ExpressionEvaluator::parseMultiplicative() {
-    Value left = parseUnary();
-    if (current_->binaryLevel == BinaryLevel::Multiplicative) continueMultiplicative(left);
-    return left;
-}
-
-TBASIC_NOINLINE void ExpressionEvaluator::continueMultiplicative(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::Multiplicative) {
-        Operator code = current_->op;
-        advance();
-        Value right = parseUnary();
-        if (code == Operator::Multiply) {
-            multiplyBy(left, right);
-        } else {
-            divideBy(left, right);
-        }
-    }
-}
-
-// unary-level -> [ "+" | "-" ] power-level; only one sign is read.
-Value ExpressionEvaluator::parseUnary() {
+// Reads an operand with the prefixes minimumLevel allows, then joins the
+// operators of that level and tighter ones.
+Value ExpressionEvaluator::parseLevel(std::uint8_t minimumLevel) {
     checkStack();
-    if (isSimplePrimary(*current_)) return parseFromSimplePrimary(BinaryLevel::Power);
-    if (current_->isOperator(Operator::Subtract)) return negateUnary();
-    if (current_->isOperator(Operator::Add)) advance();
-    return parsePower();
-}
-
-TBASIC_NOINLINE Value ExpressionEvaluator::negateUnary() {
-    advance();
-    Value value = parsePower();
-    return negate(value);
-}
-
-// power-level -> group { "^" unary-level }, so 2 ^ 3 ^ 2 is 2 ^ 9 and -2 ^ 2 is -4.
-TBASIC_LEVEL Value ExpressionEvaluator::parsePower() {
-    Value left = parseGroup();
-    if (current_->binaryLevel == BinaryLevel::Power) continuePower(left);
+    std::uint8_t operandLevel = primaryLevel;
+    Value left = current_->type == TokenType::Variable ? readVariable()
+                 : isSimplePrimary(*current_)           ? parsePrimary()
+                                                        : parsePrefixedOperand(minimumLevel, operandLevel);
+    if (levelOf(*current_) >= minimumLevel) joinOperators(left, operandLevel, minimumLevel);
     return left;
 }
 
-TBASIC_NOINLINE void ExpressionEvaluator::continuePower(Value& left) {
-    while (current_->binaryLevel == BinaryLevel::Power) {
+// A group, a call, or an operand under "not" or a sign where the level
+// allows one; anything else cannot start an operand.
+TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t minimumLevel,
+                                                                std::uint8_t& operandLevel) {
+    const Token& token = *current_;
+    switch (token.type) {
+    case TokenType::BuiltinFunction:
+        return parseBuiltinCall();
+    case TokenType::Function:
+        return parseUserFunctionCall();
+    case TokenType::Operator:
+        if (token.op == Operator::OpenParen) {
+            advance();
+            Value value = parseLevel(additiveLevel);
+            if (!current_->isOperator(Operator::CloseParen)) fail("no matching ')'");
+            advance();
+            return value;
+        }
+        if (token.op == Operator::Not && minimumLevel <= notLevel) {
+            advance();
+            operandLevel = notLevel;
+            Value value = parseLevel(comparisonLevel);
+            return logicalNot(value);
+        }
+        if (token.op == Operator::Subtract && minimumLevel <= unaryLevel) {
+            advance();
+            operandLevel = unaryLevel;
+            Value value = parseLevel(powerLevel);
+            return negate(value);
+        }
+        if (token.op == Operator::Add && minimumLevel <= unaryLevel) {
+            advance();
+            operandLevel = unaryLevel;
+            return parseLevel(powerLevel);  // the operand itself, origin and all
+        }
+        break;
+    case TokenType::Delimiter: case TokenType::Command: case TokenType::Variable: case TokenType::Bool:
+    case TokenType::Integer: case TokenType::Double: case TokenType::String: case TokenType::DataType:
+    case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
+        break;
+    }
+    raiseAt(token);
+}
+
+// The operator loop: while the operator under the cursor belongs to
+// minimumLevel or a tighter level, join its right operand to left. A
+// comparison joins only an operand of a tighter level (there is at most one
+// per comparison level, and none after "not", "and" or "or").
+TBASIC_NOINLINE void ExpressionEvaluator::joinOperators(Value& left, std::uint8_t leftLevel,
+                                                        std::uint8_t minimumLevel) {
+    checkStack();
+    while (true) {
+        const std::uint8_t level = levelOf(*current_);
+        if (level < minimumLevel) return;
+        if (level == comparisonLevel && leftLevel <= comparisonLevel) return;
+        const Operator code = current_->op;
         advance();
-        Value right = parseUnary();
-        raiseTo(left, right);
+        joinRightOperand(left, code, rightLevelOf(level));
+        leftLevel = level;
     }
 }
 
-// group -> "(" additive-level ")" | primary; a group holds no comparison.
-TBASIC_LEVEL Value ExpressionEvaluator::parseGroup() {
-    if (current_->isOperator(Operator::OpenParen)) return parseParenthesized();
-    return parsePrimary();
-}
-
-TBASIC_NOINLINE Value ExpressionEvaluator::parseParenthesized() {
-    advance();
-    Value value = parseAdditive();
-    if (!current_->isOperator(Operator::CloseParen)) fail("no matching ')'");
-    advance();
-    return value;
+// Reads the right operand of an operator at rightLevel and applies the
+// operator. A variable or literal that no tighter operator follows is the
+// whole operand: it is used where it stands, without a copy or a descent.
+TBASIC_LEVEL void ExpressionEvaluator::joinRightOperand(Value& left, Operator code, std::uint8_t rightLevel) {
+    const Token& token = *current_;
+    if (token.type == TokenType::Variable) {
+        Variable& variable = lookupVariable(variables_, token);
+        advance();
+        if (levelOf(*current_) < rightLevel) {
+            applyOperator(left, code, variable.value());
+            return;
+        }
+        Value right = variable.value();
+        right.origin = &variable;
+        joinOperators(right, primaryLevel, rightLevel);
+        applyOperator(left, code, right);
+        return;
+    }
+    if (token.type == TokenType::Integer) {
+        advance();
+        Value right(token.intValue);
+        if (levelOf(*current_) >= rightLevel) joinOperators(right, primaryLevel, rightLevel);
+        applyOperator(left, code, right);
+        return;
+    }
+    Value right = parseLevel(rightLevel);
+    applyOperator(left, code, right);
 }
 
 TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
@@ -308,10 +289,7 @@ TBASIC_LEVEL Value ExpressionEvaluator::parsePrimary() {
     case TokenType::String:
         advance();
         return stringLiteralValue(token);
-    case TokenType::BuiltinFunction:
-        return parseBuiltinCall();
-    case TokenType::Function:
-        return parseUserFunctionCall();
+    case TokenType::BuiltinFunction: case TokenType::Function:
     case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
     case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
         break;
@@ -347,7 +325,7 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
     }
     expectOpeningParenthesis(token);
     if (form == CallForm::SingleArgument) {
-        Value argument = parseOr();
+        Value argument = parseLevel(orLevel);
         if (!current_->isOperator(Operator::CloseParen)) fail("matching ')' not found");
         advance();
         callBuiltin(id, result, &argument, 1);
@@ -362,7 +340,7 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
 // Reads "argument { "," argument } ")" after the opening parenthesis.
 void ExpressionEvaluator::parseArguments(std::vector<Value>& arguments) {
     while (true) {
-        arguments.push_back(parseOr());
+        arguments.push_back(parseLevel(orLevel));
         if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
         if (current_->isOperator(Operator::CloseParen)) {
             advance();

@@ -1,7 +1,8 @@
 // The recursive-descent evaluator: computes an expression while it reads
-// its tokens, one operation per precedence level, no syntax tree.
+// its tokens by precedence climbing, no syntax tree.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "lexer/Token.h"
@@ -44,35 +45,16 @@ private:
         current_ = position_ == end_ ? &endOfProgramToken : position_;
     }
 
-    // Each level keeps only the value it passes on in its frame; the rarer
-    // operator loops and errors live in helpers, so deep nesting stays cheap
-    // on the native stack.
-    Value parseOr();
-    Value parseFromSimplePrimary(BinaryLevel outermostLevel);
-    Value parseAnd();
-    Value parseNot();
-    Value parseComparison();
-    Value parseAdditive();
-    Value parseModulo();
-    Value parseIntegerDivision();
-    Value parseMultiplicative();
-    Value parseUnary();
-    Value parsePower();
-    Value parseGroup();
-    Value parseParenthesized();
+    // The descent by precedence climbing: parseLevel reads an operand with
+    // the prefixes its level allows, then joins every operator of that level
+    // or a tighter one; a right operand is read at the level just above its
+    // operator (through the unary level for "^", which groups to the right).
+    Value parseLevel(std::uint8_t minimumLevel);
+    Value parsePrefixedOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel);
+    void joinOperators(Value& left, std::uint8_t leftLevel, std::uint8_t minimumLevel);
+    void joinRightOperand(Value& left, Operator code, std::uint8_t rightLevel);
     Value parsePrimary();
     Value readVariable();
-
-    void continueOr(Value& left);
-    void continueAnd(Value& left);
-    Value negateCondition();
-    void compareWith(Value& left);
-    void continueAdditive(Value& left);
-    void continueModulo(Value& left);
-    void continueIntegerDivision(Value& left);
-    void continueMultiplicative(Value& left);
-    void continuePower(Value& left);
-    Value negateUnary();
     [[noreturn]] void fail(const char* message);
     [[noreturn]] void failUnexpected(const std::string& what);
     // The same for a token's text, and for a call without its "(".
