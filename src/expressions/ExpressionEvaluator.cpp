@@ -59,22 +59,6 @@ public:
     std::vector<Value> values;
 };
 
-bool isSimplePrimary(const Token& token) {
-    switch (token.type) {
-    case TokenType::Variable:
-    case TokenType::Bool:
-    case TokenType::Integer:
-    case TokenType::Double:
-    case TokenType::String:
-        return true;
-    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
-    case TokenType::BuiltinFunction: case TokenType::FuncOrArray: case TokenType::Function: case TokenType::Array:
-    case TokenType::EndOfProgram: case TokenType::Count:
-        return false;
-    }
-    return false;
-}
-
 }  // namespace
 
 // The grammar, loosest level first:
@@ -136,7 +120,13 @@ TBASIC_NOINLINE void compare(Value& left, Operator code, const Value& right) {
     left = Value(result);
 }
 
+inline bool bothBooleans(const Value& left, const Value& right) {
+    return left.type == DataType::Boolean && right.type == DataType::Boolean;
+}
+
 // Joins two operands with a two-operand operator; the result replaces left.
+// Two integers compare, and two Booleans join, inline; every other case
+// (errors included) goes to the general operations.
 __attribute__((always_inline)) inline void applyOperator(Value& left, Operator code, const Value& right) {
     switch (code) {
     case Operator::Add: addTo(left, right); return;
@@ -147,16 +137,45 @@ __attribute__((always_inline)) inline void applyOperator(Value& left, Operator c
     case Operator::Modulo: moduloBy(left, right); return;
     case Operator::Power: raiseTo(left, right); return;
     case Operator::Less:
-        if (bothIntegers(left, right)) {
-            left = Value(left.intValue < right.intValue);
-            return;
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue < right.intValue);
+        return;
+    case Operator::LessEqual:
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue <= right.intValue);
+        return;
+    case Operator::Greater:
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue > right.intValue);
+        return;
+    case Operator::GreaterEqual:
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue >= right.intValue);
+        return;
+    case Operator::Equal:
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue == right.intValue);
+        return;
+    case Operator::NotEqual:
+        if (!bothIntegers(left, right)) break;
+        left.makeBoolean(left.intValue != right.intValue);
+        return;
+    case Operator::And:
+        if (bothBooleans(left, right)) {
+            left.makeBoolean(left.boolValue && right.boolValue);
+        } else {
+            left = logicalAnd(left, right);
         }
-        break;
-    case Operator::And: left = logicalAnd(left, right); return;
-    case Operator::Or: left = logicalOr(left, right); return;
-    case Operator::Greater: case Operator::GreaterEqual: case Operator::LessEqual: case Operator::Equal:
-    case Operator::NotEqual: case Operator::Not: case Operator::OpenParen: case Operator::CloseParen:
-    case Operator::Count: break;
+        return;
+    case Operator::Or:
+        if (bothBooleans(left, right)) {
+            left.makeBoolean(left.boolValue || right.boolValue);
+        } else {
+            left = logicalOr(left, right);
+        }
+        return;
+    case Operator::Not: case Operator::OpenParen: case Operator::CloseParen: case Operator::Count:
+        return;
     }
     compare(left, code, right);
 }
@@ -174,24 +193,36 @@ Value ExpressionEvaluator::evaluate() {
 Value ExpressionEvaluator::parseLevel(std::uint8_t minimumLevel) {
     checkStack();
     std::uint8_t operandLevel = primaryLevel;
-    Value left = current_->type == TokenType::Variable ? readVariable()
-                 : isSimplePrimary(*current_)           ? parsePrimary()
-                                                        : parsePrefixedOperand(minimumLevel, operandLevel);
+    Value left = parseOperand(minimumLevel, operandLevel);
     if (levelOf(*current_) >= minimumLevel) joinOperators(left, operandLevel, minimumLevel);
     return left;
 }
 
-// A group, a call, or an operand under "not" or a sign where the level
-// allows one; anything else cannot start an operand.
-TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t minimumLevel,
-                                                                std::uint8_t& operandLevel) {
-    const Token& token = *current_;
-    switch (token.type) {
+// An operand: a primary, a group, a call, or (where minimumLevel allows
+// one) an operand under "not" or a sign; operandLevel tells which.
+TBASIC_LEVEL Value ExpressionEvaluator::parseOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel) {
+    switch (current_->type) {
+    case TokenType::Variable:
+        return readVariable();
+    case TokenType::Bool: case TokenType::Integer: case TokenType::Double: case TokenType::String:
+        return parsePrimary();
     case TokenType::BuiltinFunction:
         return parseBuiltinCall();
     case TokenType::Function:
         return parseUserFunctionCall();
-    case TokenType::Operator:
+    case TokenType::Delimiter: case TokenType::Operator: case TokenType::Command: case TokenType::DataType:
+    case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
+        break;
+    }
+    return parsePrefixedOperand(minimumLevel, operandLevel);
+}
+
+// A group, or an operand under "not" or a sign where the level allows
+// one; anything else cannot start an operand.
+TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t minimumLevel,
+                                                                std::uint8_t& operandLevel) {
+    const Token& token = *current_;
+    if (token.type == TokenType::Operator) {
         if (token.op == Operator::OpenParen) {
             advance();
             Value value = parseLevel(additiveLevel);
@@ -216,11 +247,6 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t min
             operandLevel = unaryLevel;
             return parseLevel(powerLevel);  // the operand itself, origin and all
         }
-        break;
-    case TokenType::Delimiter: case TokenType::Command: case TokenType::Variable: case TokenType::Bool:
-    case TokenType::Integer: case TokenType::Double: case TokenType::String: case TokenType::DataType:
-    case TokenType::FuncOrArray: case TokenType::Array: case TokenType::EndOfProgram: case TokenType::Count:
-        break;
     }
     raiseAt(token);
 }
@@ -261,14 +287,9 @@ TBASIC_LEVEL void ExpressionEvaluator::joinRightOperand(Value& left, Operator co
         applyOperator(left, code, right);
         return;
     }
-    if (token.type == TokenType::Integer) {
-        advance();
-        Value right(token.intValue);
-        if (levelOf(*current_) >= rightLevel) joinOperators(right, primaryLevel, rightLevel);
-        applyOperator(left, code, right);
-        return;
-    }
-    Value right = parseLevel(rightLevel);
+    std::uint8_t operandLevel = primaryLevel;
+    Value right = parseOperand(rightLevel, operandLevel);
+    if (levelOf(*current_) >= rightLevel) joinOperators(right, operandLevel, rightLevel);
     applyOperator(left, code, right);
 }
 
@@ -325,7 +346,11 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
     }
     expectOpeningParenthesis(token);
     if (form == CallForm::SingleArgument) {
-        Value argument = parseLevel(orLevel);
+        // A lone variable, the most common argument, skips the descent.
+        Value argument = current_->type == TokenType::Variable && position_ + 1 != end_ &&
+                                 position_[1].isOperator(Operator::CloseParen)
+                             ? readVariable()
+                             : parseLevel(orLevel);
         if (!current_->isOperator(Operator::CloseParen)) fail("matching ')' not found");
         advance();
         callBuiltin(id, result, &argument, 1);

@@ -50,6 +50,7 @@ private:
     // or a tighter one; a right operand is read at the level just above its
     // operator (through the unary level for "^", which groups to the right).
     Value parseLevel(std::uint8_t minimumLevel);
+    Value parseOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel);
     Value parsePrefixedOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel);
     void joinOperators(Value& left, std::uint8_t leftLevel, std::uint8_t minimumLevel);
     void joinRightOperand(Value& left, Operator code, std::uint8_t rightLevel);
