@@ -347,8 +347,8 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
     expectOpeningParenthesis(token);
     if (form == CallForm::SingleArgument) {
         // A lone variable, the most common argument, skips the descent.
-        Value argument = current_->type == TokenType::Variable && position_ + 1 != end_ &&
-                                 position_[1].isOperator(Operator::CloseParen)
+        Value argument = current_->type == TokenType::Variable && current_ + 1 != end_ &&
+                                 current_[1].isOperator(Operator::CloseParen)
                              ? readVariable()
                              : parseLevel(orLevel);
         if (!current_->isOperator(Operator::CloseParen)) fail("matching ')' not found");

@@ -31,7 +31,7 @@ public:
     // syntax error. The bounds are kept by value, so temporaries may be passed.
     ExpressionEvaluator(TokenPosition begin, TokenPosition end, VariableStore& variables,
                         UserFunctionCaller* functions = nullptr)
-        : end_(end), position_(begin), current_(begin == end ? &endOfProgramToken : begin),
+        : end_(end), current_(begin == end ? &endOfProgramToken : begin),
           variables_(variables), functions_(functions) {}
 
     // The value of the whole range; leftover tokens are a syntax error.
@@ -39,10 +39,10 @@ public:
 
 private:
     // Only called on a token of the range: every caller first matched the
-    // current token against a kind the end sentinel never has.
+    // current token against a kind the end sentinel never has. Past the
+    // last token of the range, the cursor stands on the sentinel.
     void advance() {
-        ++position_;
-        current_ = position_ == end_ ? &endOfProgramToken : position_;
+        if (++current_ == end_) current_ = &endOfProgramToken;
     }
 
     // The descent by precedence climbing: parseLevel reads an operand with
@@ -67,8 +67,7 @@ private:
     void expectOpeningParenthesis(const Token& function);
 
     TokenPosition end_;
-    TokenPosition position_;
-    const Token* current_;
+    const Token* current_;  // in the range, or the sentinel
     VariableStore& variables_;
     UserFunctionCaller* functions_;
 };
