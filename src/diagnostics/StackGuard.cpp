@@ -4,7 +4,7 @@
 
 namespace tbasic {
 
-thread_local std::uintptr_t stackLimit = 0;
+thread_local constinit std::uintptr_t stackLimit = 0;
 
 const char* const stackOverflowMessage = "Exception thrown (stack overflow?): Error code C00000FD";
 

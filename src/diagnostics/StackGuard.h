@@ -13,7 +13,8 @@ namespace tbasic {
 struct StackOverflow {};
 
 // The lowest address the current thread may use before StackOverflow; 0 disables the check.
-extern thread_local std::uintptr_t stackLimit;
+// constinit: initialised without code, so readers need no per-thread set-up call.
+extern thread_local constinit std::uintptr_t stackLimit;
 
 // Sets the limit for the calling thread from its stack bounds, keeping margin bytes spare.
 void initStackLimit(std::size_t margin);
