@@ -52,7 +52,7 @@ void Value::appendString(std::string_view s) {
             return;
         }
     } else if (length <= shortLength) {
-        if (!s.empty()) std::memcpy(shortText_ + length_, s.data(), s.size());
+        copyBytes(shortText_ + length_, s.data(), s.size());
         length_ = static_cast<std::uint32_t>(length);
         return;
     }

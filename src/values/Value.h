@@ -85,8 +85,14 @@ public:
     void makeBoolean(bool b) { reset(DataType::Boolean); boolValue = b; }
     void makeInteger(int32_t i) { reset(DataType::Integer); intValue = i; }
     void makeDouble(double d) { reset(DataType::Double); doubleValue = d; }
-    // (s may be this value's own characters.)
-    void makeString(std::string_view s) { *this = Value(s); }
+    void makeString(std::string_view s) {
+        if (holdsText()) {
+            *this = Value(s);  // s may be in the storage this lets go of
+        } else {
+            reset(DataType::String);
+            setText(s);  // s may be in shortText_: copyBytes is a move there
+        }
+    }
     // Makes this a string of length bytes, returned for the caller to write.
     char* makeString(std::size_t length);
 
@@ -136,8 +142,7 @@ private:
     }
     // Fills a string value holding no shared storage.
     void setText(std::string_view s) {
-        char* out = makeString(s.size());
-        if (!s.empty()) std::memcpy(out, s.data(), s.size());
+        copyBytes(makeString(s.size()), s.data(), s.size());
     }
     void reset(DataType t) {
         dropText();
