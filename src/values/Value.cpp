@@ -30,6 +30,38 @@ void Value::setInteger(int32_t n) {
     }
 }
 
+Value& Value::assignText(const Value& other) {
+    if (other.holdsText()) {
+        if (holdsText()) {
+            text_ = other.text_;
+        } else {
+            std::construct_at(&text_, other.text_);
+        }
+    } else {
+        dropText();
+        copyScalar(other);
+    }
+    type = other.type;
+    length_ = other.length_;
+    origin = other.origin;
+    return *this;
+}
+
+Value& Value::moveText(Value&& other) noexcept {
+    if (this == &other) return *this;
+    dropText();
+    type = other.type;
+    length_ = other.length_;
+    origin = other.origin;
+    if (other.holdsText()) {
+        std::construct_at(&text_, std::move(other.text_));
+        other.dropText();
+    } else {
+        copyScalar(other);
+    }
+    return *this;
+}
+
 char* Value::makeString(std::size_t length) {
     reset(DataType::String);
     if (length > SharedText::lengthLimit) throw Error(ErrorCode::Overflow);

@@ -44,34 +44,16 @@ public:
             copyScalar(other);
         }
     }
+    // Assignments between values that hold no shared storage copy three
+    // words; the rest is out of line.
     Value& operator=(const Value& other) {
-        if (other.holdsText()) {
-            if (holdsText()) {
-                text_ = other.text_;
-            } else {
-                std::construct_at(&text_, other.text_);
-            }
-        } else {
-            dropText();
-            copyScalar(other);
-        }
-        type = other.type;
-        length_ = other.length_;
-        origin = other.origin;
+        if (holdsText() || other.holdsText()) return assignText(other);
+        copyFields(other);
         return *this;
     }
     Value& operator=(Value&& other) noexcept {
-        if (this == &other) return *this;
-        dropText();
-        type = other.type;
-        length_ = other.length_;
-        origin = other.origin;
-        if (other.holdsText()) {
-            std::construct_at(&text_, std::move(other.text_));
-            other.dropText();
-        } else {
-            copyScalar(other);
-        }
+        if (holdsText() || other.holdsText()) return moveText(std::move(other));
+        copyFields(other);
         return *this;
     }
     ~Value() {
@@ -107,7 +89,10 @@ public:
     DataType type = DataType::Undefined;
 
 private:
-    std::uint32_t length_ = 0;  // a string's length in bytes
+    // A string's length in bytes. Only a string holding shared storage has
+    // one past shortLength (dropping the storage zeroes it), so that test
+    // alone tells whether a value owns a handle.
+    std::uint32_t length_ = 0;
 
 public:
     // Only the payload named by type carries meaning. A string of up to
@@ -132,7 +117,7 @@ public:
 private:
     static constexpr std::size_t shortLength = sizeof shortText_;
 
-    bool holdsText() const { return type == DataType::String && length_ > shortLength; }
+    bool holdsText() const { return length_ > shortLength; }
     // Lets go of the shared storage, leaving an empty string (or no string).
     void dropText() {
         if (holdsText()) {
@@ -148,6 +133,14 @@ private:
         dropText();
         type = t;
         origin = nullptr;
+    }
+    Value& assignText(const Value& other);
+    Value& moveText(Value&& other) noexcept;
+    void copyFields(const Value& other) {
+        type = other.type;
+        length_ = other.length_;
+        copyScalar(other);
+        origin = other.origin;
     }
     void copyScalar(const Value& other) { std::memcpy(&doubleValue, &other.doubleValue, sizeof doubleValue); }
 };
