@@ -9,14 +9,10 @@
 
 namespace tbasic {
 
-// Copies n bytes; as memmove for up to 8 bytes, which it copies without a
-// library call (most strings a program builds grow by a few bytes at a time).
-inline void copyBytes(char* to, const char* from, std::size_t n) {
+// Copies n <= 8 bytes as memmove would, without a library call (most
+// strings a program builds grow by a few bytes at a time).
+inline void copyShort(char* to, const char* from, std::size_t n) {
     if (n >= 4) {
-        if (n > 8) {
-            std::memcpy(to, from, n);
-            return;
-        }
         std::uint32_t head, tail;
         std::memcpy(&head, from, 4);
         std::memcpy(&tail, from + n - 4, 4);
@@ -30,6 +26,15 @@ inline void copyBytes(char* to, const char* from, std::size_t n) {
         std::memcpy(to + n - 2, &tail, 2);
     } else if (n == 1) {
         *to = *from;
+    }
+}
+
+// Copies n bytes; runs of more than 8 must not overlap.
+inline void copyBytes(char* to, const char* from, std::size_t n) {
+    if (n > 8) {
+        std::memcpy(to, from, n);
+    } else {
+        copyShort(to, from, n);
     }
 }
 

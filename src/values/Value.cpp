@@ -63,8 +63,8 @@ Value& Value::moveText(Value&& other) noexcept {
 }
 
 char* Value::makeString(std::size_t length) {
-    reset(DataType::String);
     if (length > SharedText::lengthLimit) throw Error(ErrorCode::Overflow);
+    reset(DataType::String);
     if (length <= shortLength) {
         length_ = static_cast<std::uint32_t>(length);
         return shortText_;
@@ -84,7 +84,7 @@ void Value::appendString(std::string_view s) {
             return;
         }
     } else if (length <= shortLength) {
-        copyBytes(shortText_ + length_, s.data(), s.size());
+        copyShort(shortText_ + length_, s.data(), s.size());
         length_ = static_cast<std::uint32_t>(length);
         return;
     }
