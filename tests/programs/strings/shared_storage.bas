@@ -92,13 +92,3 @@ x = tagged(y)
 x = tagged(x)
 PRINT y; " "; x; " "; tagged(x + "")
 ' expect: passed-around passed-around<><> passed-around<><><>
-
-' Results the built-ins make from a long string leave it as it was.
-s = "  Mixed Case Text, long enough  "
-PRINT "["; ucase(s); "]["; lcase(s); "]["; trim(s); "]"
-a = left(s, 9)
-b = right(s, 9)
-c = mid(s, 2, 10)
-PRINT "["; a; "]["; b; "]["; c; "]["; s; "]"
-' expect: [  MIXED CASE TEXT, LONG ENOUGH  ][  mixed case text, long enough  ][Mixed Case Text, long enough]
-' expect: [  Mixed C][ enough  ][Mixed Case][  Mixed Case Text, long enough  ]
