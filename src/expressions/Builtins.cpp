@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "diagnostics/Error.h"
 #include "lexer/Numbers.h"
@@ -137,18 +139,18 @@ bool isNumber(const Value& v) { return v.type == DataType::Integer || v.type == 
 
 int32_t countOf(const Value& v) { return v.type == DataType::Integer ? v.intValue : roundToInteger(v.doubleValue); }
 
-const std::string& stringArgument(Builtin id, const Value& a) {
+std::string_view stringArgument(Builtin id, const Value& a) {
     if (a.type != DataType::String)
         throw Error(ErrorCode::TypeMismatch,
                     formatMessage("Function [%s] called with an argument of [%s] type. String expected.", nameOf(id),
                                   dataTypeName(a.type).c_str()));
-    return a.stringValue;
+    return a.stringView();
 }
 
 void strBuiltin(Value& result, const Value* args, std::size_t) {
-    std::string& out = result.makeString();
-    out.clear();
+    std::string out;
     appendPrintedForm(out, args[0]);
+    result.makeString(out);
 }
 
 template <Builtin id, char fill>
@@ -162,18 +164,18 @@ void repeatBuiltin(Value& result, const Value* args, std::size_t) {
     if (n < 0)
         throw Error(ErrorCode::InvalidArgument,
                     formatMessage("Function [%s] expects a non-negative argument.", nameOf(id)));
-    result.makeString().assign(static_cast<std::size_t>(n), fill);
+    std::memset(result.makeString(static_cast<std::size_t>(n)), fill, static_cast<std::size_t>(n));
 }
 
 template <Builtin id, bool left, bool right>
 void trimBuiltin(Value& result, const Value* args, std::size_t) {
-    const std::string& s = stringArgument(id, args[0]);
+    std::string_view s = stringArgument(id, args[0]);
     std::size_t first = 0, last = s.size();
     if (left)
         while (first < last && isBlank(s[first])) ++first;
     if (right)
         while (last > first && isBlank(s[last - 1])) --last;
-    result.makeString().assign(s, first, last - first);
+    result.makeString(s.substr(first, last - first));
 }
 
 void lenBuiltin(Value& result, const Value* args, std::size_t) {
@@ -182,10 +184,9 @@ void lenBuiltin(Value& result, const Value* args, std::size_t) {
 
 template <Builtin id, char (*convert)(char)>
 void caseBuiltin(Value& result, const Value* args, std::size_t) {
-    const std::string& s = stringArgument(id, args[0]);
-    std::string& out = result.makeString();
-    out.assign(s);
-    for (char& c : out) c = convert(c);
+    std::string_view s = stringArgument(id, args[0]);
+    char* out = result.makeString(s.size());
+    for (char c : s) *out++ = convert(c);
 }
 
 void valBuiltin(Value& result, const Value* args, std::size_t) {
@@ -201,13 +202,13 @@ void isNumericBuiltin(Value& result, const Value* args, std::size_t) {
 }
 
 // The checks every list built-in starts with: the count, then a string first.
-const std::string& listSubject(Builtin id, const Value* args, std::size_t count) {
+std::string_view listSubject(Builtin id, const Value* args, std::size_t count) {
     if (count == 0) invalidArgument(id, "insufficient number of arguments for function [%s]");
     if (count != builtinRecord(id).arguments)
         invalidArgument(id, id == Builtin::Mid ? "function [%s]: 3 arguments expected"
                                                : "function [%s]: 2 arguments expected");
     if (args[0].type != DataType::String) invalidArgument(id, "function [%s]: 1st argument expected to be a string");
-    return args[0].stringValue;
+    return args[0].stringView();
 }
 
 // The second argument of left, right and mid: a non-negative count.
@@ -219,32 +220,32 @@ std::size_t countArgument(Builtin id, const Value& a) {
 }
 
 void leftBuiltin(Value& result, const Value* args, std::size_t count) {
-    const std::string& s = listSubject(Builtin::Left, args, count);
+    std::string_view s = listSubject(Builtin::Left, args, count);
     std::size_t n = countArgument(Builtin::Left, args[1]);
-    result.makeString().assign(s, 0, std::min(n, s.size()));
+    result.makeString(s.substr(0, n));
 }
 
 void rightBuiltin(Value& result, const Value* args, std::size_t count) {
-    const std::string& s = listSubject(Builtin::Right, args, count);
+    std::string_view s = listSubject(Builtin::Right, args, count);
     std::size_t n = std::min(countArgument(Builtin::Right, args[1]), s.size());
-    result.makeString().assign(s, s.size() - n, n);
+    result.makeString(s.substr(s.size() - n, n));
 }
 
 void midBuiltin(Value& result, const Value* args, std::size_t count) {
-    const std::string& s = listSubject(Builtin::Mid, args, count);
+    std::string_view s = listSubject(Builtin::Mid, args, count);
     std::size_t p = std::min(countArgument(Builtin::Mid, args[1]), s.size());
     if (!isNumber(args[2])) invalidArgument(Builtin::Mid, "function [%s]: 3rd argument expected to be a number");
     int32_t third = countOf(args[2]);
     if (third < 0) invalidArgument(Builtin::Mid, "function [%s]: 3rd argument is negative");
-    result.makeString().assign(s, p, std::min(static_cast<std::size_t>(third), s.size() - p));
+    result.makeString(s.substr(p, static_cast<std::size_t>(third)));
 }
 
 void instrBuiltin(Value& result, const Value* args, std::size_t count) {
-    const std::string& s = listSubject(Builtin::InStr, args, count);
+    std::string_view s = listSubject(Builtin::InStr, args, count);
     if (args[1].type != DataType::String)
         invalidArgument(Builtin::InStr, "function [%s]: 2nd argument expected to be a string");
-    std::size_t at = s.find(args[1].stringValue);
-    result.makeInteger(at == std::string::npos ? -1 : static_cast<int32_t>(at));
+    std::size_t at = s.find(args[1].stringView());
+    result.makeInteger(at == std::string_view::npos ? -1 : static_cast<int32_t>(at));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ namespace {
 
 // Out of line, so the temporary strings stay off the frames of the
 // recursive descent (deep nesting is bounded by the stack).
-TBASIC_NOINLINE Value stringLiteralValue(const Token& token) { return Value(std::string(token.text())); }
+TBASIC_NOINLINE Value stringLiteralValue(const Token& token) { return Value(token.text()); }
 
 }  // namespace
 

@@ -9,7 +9,7 @@ void writeOutput(std::string_view text) { std::fwrite(text.data(), 1, text.size(
 
 void writeOutput(const Value& value) {
     if (value.type == DataType::String) {
-        writeOutput(std::string_view(value.stringValue));
+        writeOutput(value.stringView());
         return;
     }
     thread_local std::string buffer;

@@ -85,7 +85,7 @@ void addTo(Value& left, const Value& right) {
         return;
     }
     if (left.type == DataType::String && right.type == DataType::String) {
-        left.stringValue += right.stringValue;
+        left.appendString(right.stringView());
         return;
     }
     arithmetic(left, right, "+", [](int64_t a, int64_t b) { return a + b; },
@@ -226,7 +226,7 @@ bool equals(const Value& left, const Value& right) {
     case DataType::Boolean: return left.boolValue == right.boolValue;
     case DataType::Integer: return left.intValue == right.intValue;
     case DataType::Double: return nearlyEqual(left.doubleValue, right.doubleValue);
-    case DataType::String: return left.stringValue == right.stringValue;
+    case DataType::String: return left.stringView() == right.stringView();
     case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:
     case DataType::Count: return false;
     }
@@ -246,7 +246,7 @@ bool lessThan(const Value& left, const Value& right) {
     case DataType::Integer: return left.intValue < right.intValue;
     case DataType::Double:
         return left.doubleValue < right.doubleValue && !nearlyEqual(left.doubleValue, right.doubleValue);
-    case DataType::String: return left.stringValue < right.stringValue;  // unsigned byte order
+    case DataType::String: return left.stringView() < right.stringView();  // unsigned byte order
     case DataType::Undefined: case DataType::Boolean: case DataType::Date: case DataType::Time:
     case DataType::DateTime: case DataType::Count: return false;
     }

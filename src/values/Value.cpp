@@ -30,6 +30,77 @@ void Value::setInteger(int32_t n) {
     }
 }
 
+Value& Value::assignText(const Value& other) {
+    if (other.holdsText()) {
+        if (holdsText()) {
+            text_ = other.text_;
+        } else {
+            std::construct_at(&text_, other.text_);
+        }
+    } else {
+        dropText();
+        copyScalar(other);
+    }
+    type = other.type;
+    length_ = other.length_;
+    origin = other.origin;
+    return *this;
+}
+
+Value& Value::moveText(Value&& other) noexcept {
+    if (this == &other) return *this;
+    dropText();
+    type = other.type;
+    length_ = other.length_;
+    origin = other.origin;
+    if (other.holdsText()) {
+        std::construct_at(&text_, std::move(other.text_));
+        other.dropText();
+    } else {
+        copyScalar(other);
+    }
+    return *this;
+}
+
+char* Value::makeString(std::size_t length) {
+    if (length > SharedText::lengthLimit) throw Error(ErrorCode::Overflow);
+    reset(DataType::String);
+    if (length <= shortLength) {
+        length_ = static_cast<std::uint32_t>(length);
+        return shortText_;
+    }
+    const auto exact = static_cast<std::uint32_t>(length);
+    std::construct_at(&text_, exact, exact);
+    length_ = exact;  // only now does the value hold the storage
+    return text_.data();
+}
+
+void Value::appendString(std::string_view s) {
+    const std::size_t length = std::size_t{length_} + s.size();
+    if (length > SharedText::lengthLimit) throw Error(ErrorCode::Overflow);
+    if (holdsText()) {
+        if (text_.appendAt(length_, s)) {
+            length_ = static_cast<std::uint32_t>(length);
+            return;
+        }
+    } else if (length <= shortLength) {
+        copyShort(shortText_ + length_, s.data(), s.size());
+        length_ = static_cast<std::uint32_t>(length);
+        return;
+    }
+    // Fresh storage, twice the length so that appends that follow fit.
+    const std::size_t room = length < SharedText::lengthLimit / 2 ? 2 * length : SharedText::lengthLimit;
+    SharedText grown(static_cast<std::uint32_t>(room), static_cast<std::uint32_t>(length));
+    std::memcpy(grown.data(), stringView().data(), length_);
+    if (!s.empty()) std::memcpy(grown.data() + length_, s.data(), s.size());
+    if (holdsText()) {
+        text_ = std::move(grown);
+    } else {
+        std::construct_at(&text_, std::move(grown));
+    }
+    length_ = static_cast<std::uint32_t>(length);
+}
+
 int32_t roundToInteger(double x) {
     if (!(x <= 2147483647.0 && x >= -2147483648.0)) throw Error(ErrorCode::Overflow);
     double r = x > 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5);
@@ -77,7 +148,7 @@ void appendPrintedForm(std::string& out, const Value& value) {
         out += formatDouble(value.doubleValue);
         break;
     case DataType::String:
-        out += value.stringValue;
+        out += value.stringView();
         break;
     // Values of these types print as nothing.
     case DataType::Undefined: case DataType::Date: case DataType::Time: case DataType::DateTime:

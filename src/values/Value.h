@@ -3,10 +3,13 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "values/DataType.h"
+#include "values/SharedText.h"
 
 namespace tbasic {
 
@@ -14,65 +17,93 @@ class Variable;
 
 class Value {
 public:
-    Value() = default;
+    Value() noexcept {}
     explicit Value(bool b) : type(DataType::Boolean), boolValue(b) {}
     explicit Value(int32_t i) : type(DataType::Integer), intValue(i) {}
     explicit Value(double d) : type(DataType::Double), doubleValue(d) {}
-    explicit Value(std::string s) : type(DataType::String), stringValue(std::move(s)) {}
-    explicit Value(const char* s) : type(DataType::String), stringValue(s) {}
+    explicit Value(std::string_view s) : type(DataType::String) { setText(s); }
+    explicit Value(const char* s) : Value(std::string_view(s)) {}
     // The default value of a type: false, 0, 0.0, "" or no payload.
     explicit Value(DataType t);
 
-    // Copies carry the type, the origin and the payload of that type only,
-    // so copying a number never touches the string payload.
-    Value(const Value& other) : type(other.type), origin(other.origin) {
-        copyScalar(other);
-        if (other.type == DataType::String) copyStringWithRoom(other.stringValue);
+    // Copies carry the type, the origin and the payload: the bits of a
+    // number or of a short string, a shared handle (no characters) for a
+    // long one.
+    Value(const Value& other) : type(other.type), length_(other.length_), origin(other.origin) {
+        if (other.holdsText()) {
+            std::construct_at(&text_, other.text_);
+        } else {
+            copyScalar(other);
+        }
     }
-    Value(Value&& other) noexcept : type(other.type), origin(other.origin) {
-        copyScalar(other);
-        if (other.type == DataType::String) stringValue = std::move(other.stringValue);
+    Value(Value&& other) noexcept : type(other.type), length_(other.length_), origin(other.origin) {
+        if (other.holdsText()) {
+            std::construct_at(&text_, std::move(other.text_));
+            other.dropText();
+        } else {
+            copyScalar(other);
+        }
     }
+    // Assignments between values that hold no shared storage copy three
+    // words; the rest is out of line.
     Value& operator=(const Value& other) {
-        if (this == &other) return *this;
-        type = other.type;
-        origin = other.origin;
-        copyScalar(other);
-        if (other.type == DataType::String) stringValue = other.stringValue;
+        if (holdsText() || other.holdsText()) return assignText(other);
+        copyFields(other);
         return *this;
     }
     Value& operator=(Value&& other) noexcept {
-        if (this == &other) return *this;
-        type = other.type;
-        origin = other.origin;
-        copyScalar(other);
-        if (other.type == DataType::String) stringValue = std::move(other.stringValue);
+        if (holdsText() || other.holdsText()) return moveText(std::move(other));
+        copyFields(other);
         return *this;
     }
-    ~Value() = default;
+    ~Value() {
+        if (holdsText()) std::destroy_at(&text_);
+    }
 
     // Stores an integer in an Integer value, or converted in a Double value.
     void setInteger(int32_t n);
 
-    // Turn this into a fresh value of one type, with no origin; they write
-    // in place, so a result reuses the storage it already has.
+    // Turn this into a fresh value of one type, with no origin.
     void makeBoolean(bool b) { reset(DataType::Boolean); boolValue = b; }
     void makeInteger(int32_t i) { reset(DataType::Integer); intValue = i; }
     void makeDouble(double d) { reset(DataType::Double); doubleValue = d; }
-    // Returns the string payload for the caller to fill.
-    std::string& makeString() {
-        reset(DataType::String);
-        return stringValue;
+    void makeString(std::string_view s) {
+        if (holdsText()) {
+            *this = Value(s);  // s may be in the storage this lets go of
+        } else {
+            reset(DataType::String);
+            setText(s);  // s may be in shortText_: copyBytes is a move there
+        }
     }
+    // Makes this a string of length bytes, returned for the caller to write.
+    char* makeString(std::size_t length);
+
+    // The characters of a string value; valid until this value next changes.
+    std::string_view stringView() const { return {holdsText() ? text_.data() : shortText_, length_}; }
+    // Appends to a string value. Shared storage is written only past every
+    // other holder's end, else the characters move to fresh storage with
+    // room to grow, so s = s + t copies s only when it outgrows its room.
+    // Error 15 when the result would pass SharedText::lengthLimit.
+    void appendString(std::string_view s);
 
     DataType type = DataType::Undefined;
-    // Only the payload named by type carries meaning.
+
+private:
+    // A string's length in bytes. Only a string holding shared storage has
+    // one past shortLength (dropping the storage zeroes it), so that test
+    // alone tells whether a value owns a handle.
+    std::uint32_t length_ = 0;
+
+public:
+    // Only the payload named by type carries meaning. A string of up to
+    // shortLength bytes keeps them in shortText_, a longer one in text_.
     union {
         bool boolValue;
         int32_t intValue;
         double doubleValue = 0.0;
+        SharedText text_;
+        char shortText_[8];
     };
-    std::string stringValue;
     // The BYREF link: the variable this value was just read from (not
     // owned), so a BYREF parameter given the value binds to the variable.
     // The one rule: a value keeps the link only while it is still that
@@ -84,21 +115,37 @@ public:
     Variable* origin = nullptr;
 
 private:
-    // A copied string is most often the left side of a concatenation (the
-    // value of s in s = s + t), so a long one gets room to grow in place.
-    void copyStringWithRoom(const std::string& from) {
-        if (from.size() > 15) {
-            std::size_t room = from.size() / 2 < 4096 ? from.size() / 2 : 4096;
-            stringValue.reserve(from.size() + room + 16);
+    static constexpr std::size_t shortLength = sizeof shortText_;
+
+    bool holdsText() const { return length_ > shortLength; }
+    // Lets go of the shared storage, leaving an empty string (or no string).
+    void dropText() {
+        if (holdsText()) {
+            std::destroy_at(&text_);
+            length_ = 0;
         }
-        stringValue.assign(from);
+    }
+    // Fills a string value holding no shared storage.
+    void setText(std::string_view s) {
+        copyBytes(makeString(s.size()), s.data(), s.size());
     }
     void reset(DataType t) {
+        dropText();
         type = t;
         origin = nullptr;
     }
+    Value& assignText(const Value& other);
+    Value& moveText(Value&& other) noexcept;
+    void copyFields(const Value& other) {
+        type = other.type;
+        length_ = other.length_;
+        copyScalar(other);
+        origin = other.origin;
+    }
     void copyScalar(const Value& other) { std::memcpy(&doubleValue, &other.doubleValue, sizeof doubleValue); }
 };
+
+static_assert(sizeof(Value) == 24, "a value is three words: type and length, payload, origin");
 
 // Double to integer, halves away from zero; Overflow outside the 32-bit range (and for NaN).
 int32_t roundToInteger(double x);

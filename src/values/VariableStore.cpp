@@ -105,8 +105,7 @@ void VariableStore::bindNewParameter(const std::string& name, std::size_t hash, 
         Variable* target = argument.origin;
         if (target->isReference) target = target->referent;
         slot.declaredType = target->declaredType;
-        slot.ownValue.type = DataType::Undefined;
-        slot.ownValue.origin = nullptr;
+        slot.ownValue = Value();
         slot.isReference = true;
         slot.referent = target;
     } else {

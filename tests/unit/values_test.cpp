@@ -68,7 +68,7 @@ TEST(ValueTest, ConstructorsAndDefaults) {
     EXPECT_FALSE(Value(DataType::Boolean).boolValue);
     EXPECT_EQ(Value(DataType::Integer).intValue, 0);
     EXPECT_EQ(Value(DataType::Double).doubleValue, 0.0);
-    EXPECT_EQ(Value(DataType::String).stringValue, "");
+    EXPECT_EQ(Value(DataType::String).stringView(), "");
     for (DataType t : {DataType::Undefined, DataType::Boolean, DataType::Integer, DataType::Double,
                        DataType::String, DataType::Date, DataType::Time, DataType::DateTime}) {
         Value v(t);
@@ -83,13 +83,13 @@ TEST(ValueTest, CopiesKeepTypePayloadAndOrigin) {
     source.origin = origin;
     Value copy(source);
     EXPECT_EQ(copy.type, DataType::String);
-    EXPECT_EQ(copy.stringValue, "text");
+    EXPECT_EQ(copy.stringView(), "text");
     EXPECT_EQ(copy.origin, origin);
 
     Value assigned(int32_t{1});
     assigned = source;
     EXPECT_EQ(assigned.type, DataType::String);
-    EXPECT_EQ(assigned.stringValue, "text");
+    EXPECT_EQ(assigned.stringView(), "text");
     EXPECT_EQ(assigned.origin, origin);
 
     Value self(2.5);
