@@ -194,7 +194,7 @@ Value ExpressionEvaluator::parseLevel(std::uint8_t minimumLevel) {
     checkStack();
     std::uint8_t operandLevel = primaryLevel;
     Value left = parseOperand(minimumLevel, operandLevel);
-    if (levelOf(*current_) >= minimumLevel) joinOperators(left, operandLevel, minimumLevel);
+    if (levelOf(*current_) >= minimumLevel) joinOperatorsInline(left, operandLevel, minimumLevel);
     return left;
 }
 
@@ -255,7 +255,7 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t min
 // minimumLevel or a tighter level, join its right operand to left. A
 // comparison joins only an operand of a tighter level (there is at most one
 // per comparison level, and none after "not", "and" or "or").
-TBASIC_NOINLINE void ExpressionEvaluator::joinOperators(Value& left, std::uint8_t leftLevel,
+TBASIC_LEVEL void ExpressionEvaluator::joinOperatorsInline(Value& left, std::uint8_t leftLevel,
                                                         std::uint8_t minimumLevel) {
     checkStack();
     while (true) {
@@ -267,6 +267,13 @@ TBASIC_NOINLINE void ExpressionEvaluator::joinOperators(Value& left, std::uint8_
         joinRightOperand(left, code, rightLevelOf(level));
         leftLevel = level;
     }
+}
+
+
+// The same loop out of line, for right operands that tighter operators follow.
+TBASIC_NOINLINE void ExpressionEvaluator::joinOperators(Value& left, std::uint8_t leftLevel,
+                                                        std::uint8_t minimumLevel) {
+    joinOperatorsInline(left, leftLevel, minimumLevel);
 }
 
 // Reads the right operand of an operator at rightLevel and applies the

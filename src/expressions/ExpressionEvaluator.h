@@ -53,6 +53,7 @@ private:
     Value parseOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel);
     Value parsePrefixedOperand(std::uint8_t minimumLevel, std::uint8_t& operandLevel);
     void joinOperators(Value& left, std::uint8_t leftLevel, std::uint8_t minimumLevel);
+    void joinOperatorsInline(Value& left, std::uint8_t leftLevel, std::uint8_t minimumLevel);
     void joinRightOperand(Value& left, Operator code, std::uint8_t rightLevel);
     Value parsePrimary();
     Value readVariable();
