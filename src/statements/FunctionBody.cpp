@@ -15,7 +15,8 @@ void ProgramExecutor::executeReturn() {
     while (!flowEmpty() && topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock)
         popFlow();
     if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
-    auto& call = static_cast<FuncFlowControlInfo&>(topFlow());
+    // The record stays where it is while the expression runs (calls push above it).
+    const FlowRecord& call = topFlow();
     advance();
     if (call.kind == FlowKind::FunctionBlock) {
         if (cursor_.current().isEndOfLine())
@@ -27,7 +28,7 @@ void ProgramExecutor::executeReturn() {
         if (result.type != call.returnType)
             throw Error(ErrorCode::TypeMismatch,
                              formatMessage("Function [%s] declares to return [%s], but actually returns [%s].",
-                                           call.functionName.c_str(), dataTypeName(call.returnType).c_str(),
+                                           call.functionName->c_str(), dataTypeName(call.returnType).c_str(),
                                            dataTypeName(result.type).c_str()));
         returnValue = std::move(result);
         // The frame closes now: the result must not name one of its variables.

@@ -197,7 +197,10 @@ Value Program::callUserFunction(const Token& token, std::vector<Value>& argument
         throw Error(ErrorCode::SyntaxError,
                     formatMessage("Function/sub-routine [%s] expects [%d] argument(s).", function.name.c_str(),
                                   static_cast<int>(function.params.size())));
-    executor.pushFlow(std::make_unique<FuncFlowControlInfo>(function.name, function.returnType));
+    FlowRecord& call = executor.pushFlow(function.returnType == DataType::Undefined ? FlowKind::SubBlock
+                                                                                  : FlowKind::FunctionBlock);
+    call.functionName = &function.name;
+    call.returnType = function.returnType;
     // The call's frame closes however the call ends: RETURN, END SUB, the
     // end of the body, END, or an error.
     CallFrameGuard frame(variables_);
