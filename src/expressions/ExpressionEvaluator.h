@@ -2,7 +2,7 @@
 // its tokens, one operation per precedence level, no syntax tree.
 #pragma once
 
-#include <vector>
+#include <cstddef>
 
 #include "lexer/Token.h"
 #include "values/Value.h"
@@ -15,13 +15,16 @@ class VariableStore;
 // implements it and hands it in. Called once per call, never per token.
 class UserFunctionCaller {
 public:
-    // Runs the call a function token names with the argument values in
-    // order (the list may be reused by the callee); returns its result.
-    virtual Value callUserFunction(const Token& function, std::vector<Value>& arguments) = 0;
+    // Runs the call a function token names with the count argument values
+    // in order; returns its result. The values are the callee's to move
+    // from, and stay valid only until the body starts to run.
+    virtual Value callUserFunction(const Token& function, Value* arguments, std::size_t count) = 0;
 
 protected:
     ~UserFunctionCaller() = default;
 };
+
+class ArgumentList;
 
 class ExpressionEvaluator {
 public:
@@ -80,7 +83,7 @@ private:
     [[noreturn]] void failArgumentsExpected(const Token& function);
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
-    void parseArguments(std::vector<Value>& arguments);
+    void parseArguments(ArgumentList& arguments);
     void expectOpeningParenthesis(const Token& function);
 
     TokenPosition end_;

@@ -30,13 +30,11 @@ void ProgramExecutor::executeReturn() {
                              formatMessage("Function [%s] declares to return [%s], but actually returns [%s].",
                                            call.functionName->c_str(), dataTypeName(call.returnType).c_str(),
                                            dataTypeName(result.type).c_str()));
-        returnValue = std::move(result);
+        *returnTarget = std::move(result);
         // The frame closes now: the result must not name one of its variables.
-        returnValue.origin = nullptr;
-    } else {
-        if (!cursor_.current().isEndOfLine())
-            throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
-        returnValue = Value();
+        returnTarget->origin = nullptr;
+    } else if (!cursor_.current().isEndOfLine()) {
+        throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
     }
     advance();
     popFlow();
@@ -49,7 +47,6 @@ void ProgramExecutor::executeEndSub() {
     advance();
     if (!cursor_.current().isEndOfLine() && cursor_.current().type != TokenType::EndOfProgram)
         throw Error(ErrorCode::SyntaxError, "EOL expected after 'END SUB'.");
-    returnValue = Value();
     popFlow();
     returned = true;
 }

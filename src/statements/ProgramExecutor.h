@@ -85,7 +85,8 @@ public:
     // tokens end first (the cursor then stands at their end).
     bool skipToBlockEnd(const BlockShape& shape);
 
-    Value returnValue;
+    // Where RETURN stores a function's result: set by the call that runs a body.
+    Value* returnTarget = nullptr;
     // A function body's executor: END there ends the whole program.
     bool functionBody = false;
     // Set by RETURN and END SUB.
