@@ -58,7 +58,9 @@ std::vector<Value> argumentStack;
 class ArgumentList {
 public:
     ArgumentList() : base_(argumentStack.size()) {}
-    ~ArgumentList() { argumentStack.erase(argumentStack.begin() + static_cast<std::ptrdiff_t>(base_), argumentStack.end()); }
+    ~ArgumentList() {
+        while (argumentStack.size() > base_) argumentStack.pop_back();
+    }
     ArgumentList(const ArgumentList&) = delete;
     ArgumentList& operator=(const ArgumentList&) = delete;
 

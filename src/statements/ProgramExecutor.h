@@ -61,8 +61,9 @@ public:
         variables_.pushScope();
         return pushFlow(kind);
     }
-    void closeBlock() {
-        popFlow();
+    // Every caller has found the block's record on top.
+    __attribute__((always_inline)) void closeBlock() {
+        flowStack_.pop();
         variables_.popScope();
     }
     // The next pass of a loop: its variables go, the body starts again.
