@@ -12,11 +12,12 @@ void ProgramExecutor::executeReturn() {
     const char* message = "'RETURN' without matching 'FUNCTION' or 'SUB'.";
     // The blocks inside the body close with it; their scopes go with the
     // call's frame, which the caller closes.
-    while (!flowEmpty() && topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock)
-        popFlow();
+    while (!flowEmpty() && flowStack_.top().kind != FlowKind::FunctionBlock &&
+           flowStack_.top().kind != FlowKind::SubBlock)
+        flowStack_.pop();
     if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
     // The record stays where it is while the expression runs (calls push above it).
-    const FlowRecord& call = topFlow();
+    const FlowRecord& call = flowStack_.top();
     advance();
     if (call.kind == FlowKind::FunctionBlock) {
         if (cursor_.current().isEndOfLine())
@@ -37,7 +38,7 @@ void ProgramExecutor::executeReturn() {
         throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
     }
     advance();
-    popFlow();
+    flowStack_.pop();
     returned = true;
 }
 
