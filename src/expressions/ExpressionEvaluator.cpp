@@ -369,7 +369,7 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
 }
 
 // Reads "argument { "," argument } ")" after the opening parenthesis.
-TBASIC_LEVEL void ExpressionEvaluator::parseArguments(ArgumentList& arguments) {
+void ExpressionEvaluator::parseArguments(ArgumentList& arguments) {
     while (true) {
         arguments.push(parseOr());
         if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
