@@ -1,5 +1,7 @@
 #include "expressions/ExpressionEvaluator.h"
 
+#include <vector>
+
 #include "diagnostics/Error.h"
 #include "diagnostics/StackGuard.h"
 #include "expressions/Builtins.h"
@@ -38,28 +40,31 @@ void ExpressionEvaluator::failArgumentsExpected(const Token& function) {
 
 namespace {
 
-// Argument lists are made for every call; their storage is recycled.
-std::vector<std::vector<Value>> spareArgumentLists;
+// The argument values of every call being read or bound, the innermost
+// call's last. Its storage is kept, so a call allocates nothing for them.
+std::vector<Value> argumentStack;
 
+}  // namespace
+
+// One call's arguments: the values pushed on the argument stack since it was
+// made, dropped when it ends. Nested calls push and drop above them, which
+// may move them: they are addressed by index until the call is made.
 class ArgumentList {
 public:
-    ArgumentList() {
-        if (!spareArgumentLists.empty()) {
-            values.swap(spareArgumentLists.back());
-            spareArgumentLists.pop_back();
-        }
-    }
+    ArgumentList() : base_(argumentStack.size()) {}
     ~ArgumentList() {
-        values.clear();
-        spareArgumentLists.push_back(std::move(values));
+        while (argumentStack.size() > base_) argumentStack.pop_back();
     }
     ArgumentList(const ArgumentList&) = delete;
     ArgumentList& operator=(const ArgumentList&) = delete;
 
-    std::vector<Value> values;
-};
+    void push(Value&& value) { argumentStack.push_back(std::move(value)); }
+    Value* values() { return argumentStack.data() + base_; }
+    std::size_t size() const { return argumentStack.size() - base_; }
 
-}  // namespace
+private:
+    std::size_t base_;
+};
 
 // The grammar, loosest level first:
 //   or-level             -> and-level { "or" and-level }
@@ -364,15 +369,15 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
         return result;
     }
     ArgumentList arguments;
-    parseArguments(arguments.values);
-    callBuiltin(id, result, arguments.values.data(), arguments.values.size());
+    parseArguments(arguments);
+    callBuiltin(id, result, arguments.values(), arguments.size());
     return result;
 }
 
 // Reads "argument { "," argument } ")" after the opening parenthesis.
-void ExpressionEvaluator::parseArguments(std::vector<Value>& arguments) {
+void ExpressionEvaluator::parseArguments(ArgumentList& arguments) {
     while (true) {
-        arguments.push_back(parseLevel(orLevel));
+        arguments.push(parseLevel(orLevel));
         if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
         if (current_->isOperator(Operator::CloseParen)) {
             advance();
@@ -395,9 +400,9 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseUserFunctionCall() {
     if (current_->isOperator(Operator::CloseParen)) {
         advance();
     } else {
-        parseArguments(arguments.values);
+        parseArguments(arguments);
     }
-    return functions_->callUserFunction(token, arguments.values);
+    return functions_->callUserFunction(token, arguments.values(), arguments.size());
 }
 
 }  // namespace tbasic

@@ -2,8 +2,8 @@
 // its tokens by precedence climbing, no syntax tree.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "lexer/Token.h"
 #include "values/Value.h"
@@ -16,13 +16,16 @@ class VariableStore;
 // implements it and hands it in. Called once per call, never per token.
 class UserFunctionCaller {
 public:
-    // Runs the call a function token names with the argument values in
-    // order (the list may be reused by the callee); returns its result.
-    virtual Value callUserFunction(const Token& function, std::vector<Value>& arguments) = 0;
+    // Runs the call a function token names with the count argument values
+    // in order; returns its result. The values are the callee's to move
+    // from, and stay valid only until the body starts to run.
+    virtual Value callUserFunction(const Token& function, Value* arguments, std::size_t count) = 0;
 
 protected:
     ~UserFunctionCaller() = default;
 };
+
+class ArgumentList;
 
 class ExpressionEvaluator {
 public:
@@ -64,7 +67,7 @@ private:
     [[noreturn]] void failArgumentsExpected(const Token& function);
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
-    void parseArguments(std::vector<Value>& arguments);
+    void parseArguments(ArgumentList& arguments);
     void expectOpeningParenthesis(const Token& function);
 
     TokenPosition end_;

@@ -10,10 +10,7 @@ namespace tbasic {
 
 namespace {
 
-DoFlowControlInfo* topDo(ProgramExecutor& executor) {
-    if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::DoBlock) return nullptr;
-    return static_cast<DoFlowControlInfo*>(&executor.topFlow());
-}
+FlowRecord* topDo(ProgramExecutor& executor) { return executor.topFlowOf(FlowKind::DoBlock); }
 
 constexpr ProgramExecutor::BlockShape doLoop{
     4, {Keyword::Do, Keyword::DoWhile, Keyword::DoUntil}, {}, {Keyword::Loop, Keyword::LoopWhile, Keyword::LoopUntil}};
@@ -26,7 +23,7 @@ LoopCondition loopConditionOf(const Token& token) {
 
 }  // namespace
 
-bool ProgramExecutor::shouldLeaveLoop(DoFlowControlInfo& record) {
+bool ProgramExecutor::shouldLeaveLoop(FlowRecord& record) {
     if (record.conditionKind == LoopCondition::NoCondition) return false;
     if (record.conditionBegin == record.conditionEnd)
         throw Error(ErrorCode::SyntaxError, "expression expected in DO loop.");
@@ -43,7 +40,7 @@ static void scanToLoopKeyword(ProgramExecutor& executor) {
     if (!executor.skipToBlockEnd(doLoop)) throw Error(ErrorCode::SyntaxError, "'DO' without matching 'LOOP'.");
 }
 
-void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition) {
+void ProgramExecutor::jumpPastLoop(FlowRecord& record, bool hasTopCondition) {
     if (record.loopEndKnown) {
         seek(record.loopEnd);
         return;
@@ -59,26 +56,34 @@ void ProgramExecutor::jumpPastLoop(DoFlowControlInfo& record, bool hasTopConditi
     record.loopEndKnown = true;
 }
 
+// The record is opened first and closed again when the loop is not entered;
+// the body's scope opens only when it is.
 void ProgramExecutor::executeDo(LoopCondition condition) {
     advance();
-    auto record = std::make_unique<DoFlowControlInfo>(condition, cursor_.end());
+    FlowRecord& record = pushFlow(FlowKind::DoBlock);
+    record.conditionKind = condition;
+    record.conditionAtTop = condition != LoopCondition::NoCondition;
+    record.loopParsed = false;
+    record.loopEndKnown = false;
+    record.conditionBegin = record.conditionEnd = record.loopEnd = cursor_.end();
     if (condition != LoopCondition::NoCondition) {
-        record->conditionBegin = cursor_.position();
+        record.conditionBegin = cursor_.position();
         skipExpression();
-        record->conditionEnd = cursor_.position();
+        record.conditionEnd = cursor_.position();
     }
     if (!cursor_.current().isEndOfLine()) throw Error(ErrorCode::SyntaxError, "EOL expected at the end of DO.");
     advance();
-    record->bodyStart = cursor_.position();
-    if (shouldLeaveLoop(*record)) {
-        jumpPastLoop(*record, record->conditionAtTop);
+    record.bodyStart = cursor_.position();
+    if (shouldLeaveLoop(record)) {
+        jumpPastLoop(record, record.conditionAtTop);
+        popFlow();
         return;
     }
-    openBlock(std::move(record));
+    variables_.pushScope();
 }
 
 // The first reading of a LOOP line: its condition, if any, and the position after it.
-void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition condition) {
+void ProgramExecutor::readLoopLine(FlowRecord& record, LoopCondition condition) {
     advance();
     if (condition != LoopCondition::NoCondition) {
         if (record.conditionAtTop) throw Error(ErrorCode::SyntaxError, "Duplicate loop condition.");
@@ -95,7 +100,7 @@ void ProgramExecutor::readLoopLine(DoFlowControlInfo& record, LoopCondition cond
 }
 
 void ProgramExecutor::executeLoop(LoopCondition condition) {
-    DoFlowControlInfo* record = topDo(*this);
+    FlowRecord* record = topDo(*this);
     if (!record) throw Error(ErrorCode::SyntaxError, "'LOOP' without previous matching 'DO'.");
     if (!record->loopParsed) readLoopLine(*record, condition);
     if (shouldLeaveLoop(*record)) {
@@ -109,7 +114,7 @@ void ProgramExecutor::executeLoop(LoopCondition condition) {
 void ProgramExecutor::executeExitDo() {
     leaveInnerBlocks(FlowKind::DoBlock, "'EXIT DO' without previous matching 'DO'.", "EOL expected after 'EXIT DO'.");
     advance();
-    DoFlowControlInfo* record = topDo(*this);
+    FlowRecord* record = topDo(*this);
     jumpPastLoop(*record, record->conditionAtTop);
     closeBlock();
 }
@@ -120,7 +125,7 @@ void ProgramExecutor::executeExitDo() {
 void ProgramExecutor::executeContinueDo() {
     leaveInnerBlocks(FlowKind::DoBlock, "'CONTINUE DO' without previous matching 'DO'.",
                      "EOL expected after 'CONTINUE DO'.");
-    DoFlowControlInfo* record = topDo(*this);
+    FlowRecord* record = topDo(*this);
     if (!record->conditionAtTop && !record->loopParsed) {
         const TokenPosition lineEnd = cursor_.position();
         scanToLoopKeyword(*this);

@@ -1,9 +1,9 @@
-// Records of the open blocks on an executor's flow-control stack.
+// Records of the open blocks and calls on the flow-control stack.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <new>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,93 +28,59 @@ enum class LoopCondition : int32_t {
     UntilCondition = 2,
 };
 
-class FlowControlInfo {
-public:
-    explicit FlowControlInfo(FlowKind kind) : kind(kind) {}
-    virtual ~FlowControlInfo() = default;
+// One open block or call: a plain record tagged with its kind; only the
+// fields of that kind are meaningful, and whoever opens it sets them all.
+struct FlowRecord {
+    FlowKind kind = FlowKind::IfBlock;
 
-    // Records are made and dropped for every block and call; their memory
-    // is recycled through a free list per size class instead of going back
-    // to the general heap each time.
-    static void* operator new(std::size_t size) {
-        if (size == 0 || size > granule * sizeClasses) return allocateUnpooled(size);
-        FreeBlock*& head = freeBlocks[sizeClassOf(size)];
-        if (!head) return allocateBlock(size);
-        FreeBlock* block = head;
-        head = block->next;
-        return block;
-    }
-    static void operator delete(void* pointer, std::size_t size) {
-        if (!pointer) return;
-        if (size == 0 || size > granule * sizeClasses) {
-            releaseUnpooled(pointer);
-            return;
-        }
-        FreeBlock*& head = freeBlocks[sizeClassOf(size)];
-        head = new (pointer) FreeBlock{head};
-    }
+    // IF: once a branch has been chosen, the others are skipped.
+    bool branchTaken = false;
 
-    FlowKind kind;
-
-private:
-    struct FreeBlock {
-        FreeBlock* next;
-    };
-    static constexpr std::size_t granule = 16;
-    static constexpr std::size_t sizeClasses = 16;  // records up to 256 bytes
-    static std::size_t sizeClassOf(std::size_t size) { return (size + granule - 1) / granule - 1; }
-    static void* allocateBlock(std::size_t size);
-    static void* allocateUnpooled(std::size_t size);
-    static void releaseUnpooled(void* pointer);
-    static FreeBlock* freeBlocks[sizeClasses];
-};
-
-class IfFlowControlInfo : public FlowControlInfo {
-public:
-    explicit IfFlowControlInfo(bool branchTaken)
-        : FlowControlInfo(FlowKind::IfBlock), branchTaken(branchTaken) {}
-
-    bool branchTaken;  // once a branch has been chosen, the others are skipped
-};
-
-class ForFlowControlInfo : public FlowControlInfo {
-public:
-    ForFlowControlInfo(Variable* variable, Value limit, Value step, TokenPosition bodyStart)
-        : FlowControlInfo(FlowKind::ForBlock), variable(variable), limit(std::move(limit)),
-          step(std::move(step)), bodyStart(bodyStart) {}
-
-    Variable* variable;  // the loop variable; not owned
-    Value limit;
-    Value step;
-    TokenPosition bodyStart;
-};
-
-class DoFlowControlInfo : public FlowControlInfo {
-public:
-    // Positions equal to notRecorded have not been seen yet.
-    DoFlowControlInfo(LoopCondition condition, TokenPosition notRecorded)
-        : FlowControlInfo(FlowKind::DoBlock), conditionKind(condition),
-          conditionAtTop(condition != LoopCondition::NoCondition), conditionBegin(notRecorded),
-          conditionEnd(notRecorded), bodyStart(notRecorded), loopEnd(notRecorded) {}
-
-    LoopCondition conditionKind;
-    bool conditionAtTop;
+    // DO. Positions of a part not seen yet are meaningless until its flag is set.
+    LoopCondition conditionKind = LoopCondition::NoCondition;
+    bool conditionAtTop = false;
     bool loopParsed = false;    // the LOOP line's condition has been read
     bool loopEndKnown = false;  // loopEnd holds the position after the LOOP line
-    TokenPosition conditionBegin;
-    TokenPosition conditionEnd;
-    TokenPosition bodyStart;
-    TokenPosition loopEnd;
+    TokenPosition conditionBegin = nullptr;
+    TokenPosition conditionEnd = nullptr;
+    TokenPosition loopEnd = nullptr;
+
+    // FOR and DO: the first token of the body.
+    TokenPosition bodyStart = nullptr;
+
+    // FOR: the loop variable (not owned), the limit and the step.
+    Variable* variable = nullptr;
+    Value limit;
+    Value step;
+
+    // FUNCTION or SUB call: the definition's name and return type.
+    const std::string* functionName = nullptr;
+    DataType returnType = DataType::Undefined;
 };
 
-class FuncFlowControlInfo : public FlowControlInfo {
+// The stack of open records, shared by nested executors. Records are kept
+// when they close and reused by the next push, so opening a block or a call
+// allocates nothing once the stack has been that deep; each record keeps
+// its address while it is open (a record may be held across a call).
+class FlowStack {
 public:
-    FuncFlowControlInfo(const std::string& functionName, DataType returnType)
-        : FlowControlInfo(returnType == DataType::Undefined ? FlowKind::SubBlock : FlowKind::FunctionBlock),
-          functionName(functionName), returnType(returnType) {}
+    std::size_t size() const { return size_; }
+    FlowRecord& top() { return *records_[size_ - 1]; }
+    // A record of the kind on top; the caller sets the fields of its kind.
+    FlowRecord& push(FlowKind kind) {
+        if (size_ == records_.size()) grow();
+        FlowRecord& record = *records_[size_++];
+        record.kind = kind;
+        return record;
+    }
+    void pop() { --size_; }
+    void truncate(std::size_t size) { size_ = size; }
 
-    const std::string& functionName;  // the called definition's name
-    DataType returnType;
+private:
+    void grow() { records_.push_back(std::make_unique<FlowRecord>()); }
+
+    std::vector<std::unique_ptr<FlowRecord>> records_;
+    std::size_t size_ = 0;
 };
 
 }  // namespace tbasic

@@ -12,22 +12,20 @@ namespace {
 
 constexpr ProgramExecutor::BlockShape forLoop{3, {Keyword::For}, {}, {Keyword::Next}};
 
-ForFlowControlInfo* topFor(ProgramExecutor& executor) {
-    if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::ForBlock) return nullptr;
-    return static_cast<ForFlowControlInfo*>(&executor.topFlow());
+FlowRecord* topFor(ProgramExecutor& executor) { return executor.topFlowOf(FlowKind::ForBlock); }
+
+// Whether the loop variable's value has passed the limit in the step's direction.
+bool passedLimit(const Value& value, const Value& limit, const Value& step) {
+    if (value.type == DataType::Integer && limit.type == DataType::Integer && step.type == DataType::Integer)
+        return step.intValue < 0 ? value.intValue < limit.intValue : value.intValue > limit.intValue;
+    if (lessThanZero(step)) return lessThan(value, limit);
+    return !lessThan(value, limit) && !equals(value, limit);
 }
 
 }  // namespace
 
-bool ProgramExecutor::isLoopFinished(const ForFlowControlInfo& record) {
-    const Value& value = record.variable->value();
-    if (value.type == DataType::Integer && record.limit.type == DataType::Integer &&
-        record.step.type == DataType::Integer) {
-        return record.step.intValue < 0 ? value.intValue < record.limit.intValue
-                                        : value.intValue > record.limit.intValue;
-    }
-    if (lessThanZero(record.step)) return lessThan(value, record.limit);
-    return !lessThan(value, record.limit) && !equals(value, record.limit);
+bool ProgramExecutor::isLoopFinished(const FlowRecord& record) {
+    return passedLimit(record.variable->value(), record.limit, record.step);
 }
 
 Value ProgramExecutor::evaluateForPart(const char* typeMessage) {
@@ -59,16 +57,19 @@ void ProgramExecutor::executeFor() {
             "Integer or double type expected in FOR statement for STEP value of loop variable. The type is [%s]");
     }
     cursor_.expectEndOfLine("EOL expected at the end of FOR statement.");
-    auto record = std::make_unique<ForFlowControlInfo>(&variable, std::move(limit), std::move(step), cursor_.position());
-    if (isLoopFinished(*record)) {
+    if (passedLimit(variable.value(), limit, step)) {
         skipPastNext(variable.name);
         return;
     }
-    openBlock(std::move(record));
+    FlowRecord& record = openBlock(FlowKind::ForBlock);
+    record.variable = &variable;
+    record.limit = std::move(limit);
+    record.step = std::move(step);
+    record.bodyStart = cursor_.position();
 }
 
 void ProgramExecutor::executeNext() {
-    ForFlowControlInfo* record = topFor(*this);
+    FlowRecord* record = topFor(*this);
     if (!record) cursor_.fail("'NEXT' without previous matching 'FOR'.");
     advance();
     if (cursor_.current().type == TokenType::Variable) {
@@ -111,7 +112,7 @@ void ProgramExecutor::executeContinueFor() {
     leaveInnerBlocks(FlowKind::ForBlock, "'CONTINUE FOR' without previous matching 'FOR'.",
                      "EOL expected after 'CONTINUE FOR'.");
     advance();
-    ForFlowControlInfo* record = topFor(*this);
+    FlowRecord* record = topFor(*this);
     record->variable->add(record->step);
     if (isLoopFinished(*record)) {
         skipPastNext(record->variable->name);

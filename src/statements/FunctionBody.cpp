@@ -12,10 +12,12 @@ void ProgramExecutor::executeReturn() {
     const char* message = "'RETURN' without matching 'FUNCTION' or 'SUB'.";
     // The blocks inside the body close with it; their scopes go with the
     // call's frame, which the caller closes.
-    while (!flowEmpty() && topFlow().kind != FlowKind::FunctionBlock && topFlow().kind != FlowKind::SubBlock)
-        popFlow();
+    while (!flowEmpty() && flowStack_.top().kind != FlowKind::FunctionBlock &&
+           flowStack_.top().kind != FlowKind::SubBlock)
+        flowStack_.pop();
     if (flowEmpty()) throw Error(ErrorCode::SyntaxError, message);
-    auto& call = static_cast<FuncFlowControlInfo&>(topFlow());
+    // The record stays where it is while the expression runs (calls push above it).
+    const FlowRecord& call = flowStack_.top();
     advance();
     if (call.kind == FlowKind::FunctionBlock) {
         if (cursor_.current().isEndOfLine())
@@ -27,18 +29,16 @@ void ProgramExecutor::executeReturn() {
         if (result.type != call.returnType)
             throw Error(ErrorCode::TypeMismatch,
                              formatMessage("Function [%s] declares to return [%s], but actually returns [%s].",
-                                           call.functionName.c_str(), dataTypeName(call.returnType).c_str(),
+                                           call.functionName->c_str(), dataTypeName(call.returnType).c_str(),
                                            dataTypeName(result.type).c_str()));
-        returnValue = std::move(result);
+        *returnTarget = std::move(result);
         // The frame closes now: the result must not name one of its variables.
-        returnValue.origin = nullptr;
-    } else {
-        if (!cursor_.current().isEndOfLine())
-            throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
-        returnValue = Value();
+        returnTarget->origin = nullptr;
+    } else if (!cursor_.current().isEndOfLine()) {
+        throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
     }
     advance();
-    popFlow();
+    flowStack_.pop();
     returned = true;
 }
 
@@ -48,7 +48,6 @@ void ProgramExecutor::executeEndSub() {
     advance();
     if (!cursor_.current().isEndOfLine() && cursor_.current().type != TokenType::EndOfProgram)
         throw Error(ErrorCode::SyntaxError, "EOL expected after 'END SUB'.");
-    returnValue = Value();
     popFlow();
     returned = true;
 }

@@ -14,10 +14,7 @@ constexpr ProgramExecutor::BlockShape ifBranches{
     1, {Keyword::If}, {Keyword::ElseIf, Keyword::Else}, {Keyword::EndIf}};
 constexpr ProgramExecutor::BlockShape wholeIf{2, {Keyword::If}, {}, {Keyword::EndIf}};
 
-IfFlowControlInfo* topIf(ProgramExecutor& executor) {
-    if (executor.flowEmpty() || executor.topFlow().kind != FlowKind::IfBlock) return nullptr;
-    return static_cast<IfFlowControlInfo*>(&executor.topFlow());
-}
+FlowRecord* topIf(ProgramExecutor& executor) { return executor.topFlowOf(FlowKind::IfBlock); }
 
 }  // namespace
 
@@ -38,13 +35,13 @@ bool ProgramExecutor::readCondition(const char* typeMessage) {
 void ProgramExecutor::executeIf() {
     advance();
     bool condition = readCondition("Boolean type expected in IF statement. The type is [%s]");
-    openBlock(std::make_unique<IfFlowControlInfo>(condition));
+    openBlock(FlowKind::IfBlock).branchTaken = condition;
     if (!condition) skipToNextBranch();
 }
 
 void ProgramExecutor::executeElseIf() {
     advance();
-    IfFlowControlInfo* record = topIf(*this);
+    FlowRecord* record = topIf(*this);
     if (!record) cursor_.fail("'ELSEIF' without previous matching 'IF'.");
     if (record->branchTaken) {
         skipToEndIf();
@@ -58,7 +55,7 @@ void ProgramExecutor::executeElseIf() {
 void ProgramExecutor::executeElse() {
     advance();
     cursor_.expectEndOfLine("EOL expected after 'ELSE'.");
-    IfFlowControlInfo* record = topIf(*this);
+    FlowRecord* record = topIf(*this);
     if (!record) cursor_.fail("'ELSE' without previous matching 'IF'.");
     if (record->branchTaken) skipToEndIf();
 }

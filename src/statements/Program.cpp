@@ -84,6 +84,7 @@ UserFunction parseDefinition(TokenList definition) {
         expectHeader(cursor.current().type == TokenType::DataType,
                      "Data type expected in return type definition of function.");
         function.returnType = dataTypeFromName(cursor.current().text());
+        function.callKind = FlowKind::FunctionBlock;
         cursor.advance();
     }
     expectHeader(cursor.current().isEndOfLine(), "EOL expected at the end of function/sub-routine definition.");
@@ -172,7 +173,7 @@ void Program::run() {
     }
 }
 
-void Program::bindArguments(const UserFunction& function, std::vector<Value>& arguments) {
+void Program::bindArguments(const UserFunction& function, Value* arguments) {
     for (std::size_t i = 0; i < function.params.size(); ++i) {
         const Parameter& parameter = function.params[i];
         if (arguments[i].type != parameter.type)
@@ -181,23 +182,28 @@ void Program::bindArguments(const UserFunction& function, std::vector<Value>& ar
                                       static_cast<int>(i), function.name.c_str(),
                                       dataTypeName(parameter.type).c_str()));
         if (function.distinctParameterNames) {
-            variables_.bindNewParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
+            variables_.bindNewParameter(parameter.name, parameter.nameHash, std::move(arguments[i]), parameter.byRef);
         } else {
             variables_.bindParameter(parameter.name, parameter.nameHash, arguments[i], parameter.byRef);
         }
     }
 }
 
-Value Program::callUserFunction(const Token& token, std::vector<Value>& arguments) {
+Value Program::callUserFunction(const Token& token, Value* arguments, std::size_t count) {
     const UserFunction& function = *functions_[static_cast<std::size_t>(token.functionIndex)];
     checkStack();
-    ProgramExecutor executor(function.tokens, variables_, *this);
-    executor.functionBody = true;
-    if (arguments.size() != function.params.size())
+    if (count != function.params.size())
         throw Error(ErrorCode::SyntaxError,
                     formatMessage("Function/sub-routine [%s] expects [%d] argument(s).", function.name.c_str(),
                                   static_cast<int>(function.params.size())));
-    executor.pushFlow(std::make_unique<FuncFlowControlInfo>(function.name, function.returnType));
+    // RETURN stores the result straight into the value this call returns.
+    Value result;
+    ProgramExecutor executor(function.tokens, variables_, *this);
+    executor.functionBody = true;
+    executor.returnTarget = &result;
+    FlowRecord& call = executor.pushFlow(function.callKind);
+    call.functionName = &function.name;
+    call.returnType = function.returnType;
     // The call's frame closes however the call ends: RETURN, END SUB, the
     // end of the body, END, or an error.
     CallFrameGuard frame(variables_);
@@ -206,7 +212,7 @@ Value Program::callUserFunction(const Token& token, std::vector<Value>& argument
     executor.run();
     if (!executor.returned && function.returnType != DataType::Undefined)
         throw Error(ErrorCode::SyntaxError, "Function exits without 'RETURN'.");
-    return std::move(executor.returnValue);
+    return result;
 }
 
 }  // namespace tbasic

@@ -13,6 +13,7 @@
 
 #include "expressions/ExpressionEvaluator.h"
 #include "lexer/Token.h"
+#include "statements/FlowControlInfo.h"
 #include "values/DataType.h"
 #include "values/Value.h"
 #include "values/VariableStore.h"
@@ -30,6 +31,7 @@ struct UserFunction {
     std::string name;
     TokenList tokens;  // from FUNCTION or SUB through END FUNCTION or END SUB
     DataType returnType = DataType::Undefined;  // Undefined for a SUB
+    FlowKind callKind = FlowKind::SubBlock;     // the kind of a call's flow record
     std::vector<Parameter> params;
     // No two parameters share a name, so binding them needs no duplicate check.
     bool distinctParameterNames = true;
@@ -57,13 +59,13 @@ public:
     const TokenList& mainTokens() const { return main_; }
     VariableStore& variables() { return variables_; }
 
-    Value callUserFunction(const Token& function, std::vector<Value>& arguments) override;
+    Value callUserFunction(const Token& function, Value* arguments, std::size_t count) override;
 
 private:
     void define(TokenList definition);
     void settleCallTokens(TokenList& tokens) const;
     static void markParameterTokens(UserFunction& function);
-    void bindArguments(const UserFunction& function, std::vector<Value>& arguments);
+    void bindArguments(const UserFunction& function, Value* arguments);
 
     TokenList main_;
     std::vector<std::unique_ptr<UserFunction>> functions_;  // a function token's functionIndex indexes it

@@ -29,21 +29,20 @@ void setStatementBudget(unsigned long long budget) {
     statementsLeft = budget;
 }
 
-std::vector<std::unique_ptr<FlowControlInfo>>& sharedFlowStack() {
-    static std::vector<std::unique_ptr<FlowControlInfo>> stack;
-    return stack;
-}
+namespace {
+
+FlowStack sharedFlowStack;
+
+}  // namespace
 
 ProgramExecutor::ProgramExecutor(const TokenList& tokens, VariableStore& variables, UserFunctionCaller& functions)
     : cursor_(tokens),
       variables_(variables),
       functions_(functions),
-      flowStack_(sharedFlowStack()),
+      flowStack_(sharedFlowStack),
       flowBase_(flowStack_.size()) {}
 
-ProgramExecutor::~ProgramExecutor() {
-    while (flowStack_.size() > flowBase_) flowStack_.pop_back();
-}
+ProgramExecutor::~ProgramExecutor() { flowStack_.truncate(flowBase_); }
 
 void ProgramExecutor::run() {
     try {
@@ -139,22 +138,8 @@ Value ProgramExecutor::evaluateRange(const TokenPosition& begin, const TokenPosi
     return evaluator.evaluate();
 }
 
-void ProgramExecutor::pushFlow(std::unique_ptr<FlowControlInfo> record) {
-    flowStack_.push_back(std::move(record));
-}
-
-FlowControlInfo& ProgramExecutor::topFlow() {
-    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
-    return *flowStack_.back();
-}
-
-void ProgramExecutor::popFlow() {
-    if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
-    flowStack_.pop_back();
-}
-
 void ProgramExecutor::unwindTo(FlowKind kind, const char* notMatchedMessage) {
-    while (!flowEmpty() && flowStack_.back()->kind != kind) closeBlock();
+    while (!flowEmpty() && flowStack_.top().kind != kind) closeBlock();
     if (flowEmpty()) cursor_.fail(notMatchedMessage);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/Error.h"
 #include "lexer/Token.h"
 #include "statements/FlowControlInfo.h"
 #include "values/Value.h"
@@ -41,16 +42,28 @@ public:
     // Flow-control stack. A block (IF, FOR, DO) opens its record and the
     // scope of its variables together and closes them together; a call's
     // record is closed alone, its frame by the caller's guard.
-    void pushFlow(std::unique_ptr<FlowControlInfo> record);
-    FlowControlInfo& topFlow();
-    void popFlow();
-    bool flowEmpty() const { return flowStack_.size() == flowBase_; }
-    void openBlock(std::unique_ptr<FlowControlInfo> record) {
-        pushFlow(std::move(record));
-        variables_.pushScope();
+    FlowRecord& pushFlow(FlowKind kind) { return flowStack_.push(kind); }
+    FlowRecord& topFlow() {
+        if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
+        return flowStack_.top();
     }
-    void closeBlock() {
-        popFlow();
+    void popFlow() {
+        if (flowEmpty()) throw Error(ErrorCode::UnexpectedError);
+        flowStack_.pop();
+    }
+    bool flowEmpty() const { return flowStack_.size() == flowBase_; }
+    // The innermost open record of this executor if it is of the kind, else nullptr.
+    FlowRecord* topFlowOf(FlowKind kind) {
+        if (flowEmpty() || flowStack_.top().kind != kind) return nullptr;
+        return &flowStack_.top();
+    }
+    FlowRecord& openBlock(FlowKind kind) {
+        variables_.pushScope();
+        return pushFlow(kind);
+    }
+    // Every caller has found the block's record on top.
+    __attribute__((always_inline)) void closeBlock() {
+        flowStack_.pop();
         variables_.popScope();
     }
     // The next pass of a loop: its variables go, the body starts again.
@@ -73,7 +86,8 @@ public:
     // tokens end first (the cursor then stands at their end).
     bool skipToBlockEnd(const BlockShape& shape);
 
-    Value returnValue;
+    // Where RETURN stores a function's result: set by the call that runs a body.
+    Value* returnTarget = nullptr;
     // A function body's executor: END there ends the whole program.
     bool functionBody = false;
     // Set by RETURN and END SUB.
@@ -102,7 +116,7 @@ private:
     void executeExitFor();
     void executeContinueFor();
     void leaveInnerBlocks(FlowKind kind, const char* notMatchedMessage, const char* lineEndMessage);
-    bool isLoopFinished(const ForFlowControlInfo& record);
+    bool isLoopFinished(const FlowRecord& record);
     void skipPastNext(const std::string& variableName);
     Value evaluateForPart(const char* typeMessage);
 
@@ -111,9 +125,9 @@ private:
     void executeLoop(LoopCondition condition);
     void executeExitDo();
     void executeContinueDo();
-    bool shouldLeaveLoop(DoFlowControlInfo& record);
-    void jumpPastLoop(DoFlowControlInfo& record, bool hasTopCondition);
-    void readLoopLine(DoFlowControlInfo& record, LoopCondition condition);
+    bool shouldLeaveLoop(FlowRecord& record);
+    void jumpPastLoop(FlowRecord& record, bool hasTopCondition);
+    void readLoopLine(FlowRecord& record, LoopCondition condition);
 
     // Function and sub-routine bodies.
     void executeReturn();
@@ -125,8 +139,8 @@ private:
     UserFunctionCaller& functions_;
     // Executors nest strictly (a call's executor ends before its caller's
     // statement does), so they share one stack of records; this executor owns
-    // the records from flowBase_ up and releases them when it ends.
-    std::vector<std::unique_ptr<FlowControlInfo>>& flowStack_;
+    // the records from flowBase_ up and closes them when it ends.
+    FlowStack& flowStack_;
     std::size_t flowBase_;
 
 };

@@ -11,7 +11,7 @@ Variable* Scope::findIndexed(std::string_view name) {
     return it == index_.end() ? nullptr : it->second;
 }
 
-Variable& Scope::add(const std::string& name, std::size_t hash) {
+Variable& Scope::addSlowly(const std::string& name, std::size_t hash) {
     if (size_ == entries_.size()) entries_.push_back(std::make_unique<Entry>());
     Entry& entry = *entries_[size_++];
     entry.hash = hash;
@@ -25,27 +25,7 @@ Variable& Scope::add(const std::string& name, std::size_t hash) {
     return entry.variable;
 }
 
-std::uint64_t VariableStore::nextGeneration() {
-    static std::uint64_t counter = 0;
-    return ++counter;
-}
-
-void VariableStore::pushFrame() {
-    generation_ = nextGeneration();
-    if (openFrames_ == frames_.size()) frames_.push_back(std::make_unique<CallFrame>());
-    current_ = frames_[openFrames_++].get();
-}
-
-void VariableStore::popFrame() {
-    if (openFrames_ == 0) return;
-    generation_ = nextGeneration();
-    CallFrame& frame = *current_;
-    for (std::size_t i = 0; i < frame.usedScopes; ++i) frame.scopes[i]->clear();
-    frame.usedScopes = 0;
-    frame.openScopes = 0;
-    --openFrames_;
-    current_ = openFrames_ ? frames_[openFrames_ - 1].get() : nullptr;
-}
+void VariableStore::addFrame() { frames_.push_back(std::make_unique<CallFrame>()); }
 
 void VariableStore::dropInnermostScope(CallFrame& frame) {
     generation_ = nextGeneration();
@@ -69,17 +49,13 @@ void VariableStore::throwIfDeclared(const std::string& name, std::size_t hash) {
         throw Error(ErrorCode::DuplicateDefinition, formatMessage("Variable [%s] already defined.", name.c_str()));
 }
 
-Variable& VariableStore::addSlot(const std::string& name, std::size_t hash) {
-    CallFrame* frame = current();
-    if (!frame || frame->openScopes == 0) throw Error(ErrorCode::UnexpectedError);
-    const std::size_t depth = frame->openScopes - 1;
-    Scope* scope = frame->innermostUsed();
-    if (!scope || scope->depth != depth) {
-        if (frame->usedScopes == frame->scopes.size()) frame->scopes.push_back(std::make_unique<Scope>());
-        scope = frame->scopes[frame->usedScopes++].get();
-        scope->depth = depth;
-    }
-    return scope->add(name, hash);
+void VariableStore::failNoScope() { throw Error(ErrorCode::UnexpectedError); }
+
+Scope& VariableStore::addScope(CallFrame& frame) {
+    if (frame.usedScopes == frame.scopes.size()) frame.scopes.push_back(std::make_unique<Scope>());
+    Scope& scope = *frame.scopes[frame.usedScopes++];
+    scope.depth = frame.openScopes - 1;
+    return scope;
 }
 
 void VariableStore::declare(const Variable& variable) {
@@ -98,23 +74,19 @@ void VariableStore::bindParameter(const std::string& name, std::size_t hash, con
     bindNewParameter(name, hash, argument, byRef);
 }
 
+void VariableStore::bindReference(Variable& slot, Variable& origin) {
+    Variable* target = &origin;
+    if (target->isReference) target = target->referent;
+    slot.declaredType = target->declaredType;
+    slot.ownValue = Value();
+    slot.isReference = true;
+    slot.referent = target;
+}
+
 void VariableStore::bindNewParameter(const std::string& name, std::size_t hash, const Value& argument,
                                      bool byRef) {
-    Variable& slot = addSlot(name, hash);
-    if (byRef && argument.origin) {
-        Variable* target = argument.origin;
-        if (target->isReference) target = target->referent;
-        slot.declaredType = target->declaredType;
-        slot.ownValue = Value();
-        slot.isReference = true;
-        slot.referent = target;
-    } else {
-        slot.declaredType = argument.type;
-        slot.ownValue = argument;
-        slot.ownValue.origin = nullptr;
-        slot.isReference = false;
-        slot.referent = nullptr;
-    }
+    Value copy = argument;
+    bindNewParameter(name, hash, std::move(copy), byRef);
 }
 
 }  // namespace tbasic

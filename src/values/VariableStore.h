@@ -35,7 +35,14 @@ public:
         return nullptr;
     }
     // A slot for a new variable, named; the caller fills every other field.
-    Variable& add(const std::string& name, std::size_t hash);
+    Variable& add(const std::string& name, std::size_t hash) {
+        if (size_ == entries_.size() || size_ + 1 >= indexThreshold) return addSlowly(name, hash);
+        Entry& entry = *entries_[size_++];
+        entry.hash = hash;
+        // A reused slot most often gets the name it had (the same call again).
+        if (!sameName(entry.variable.name, name)) entry.variable.name = name;
+        return entry.variable;
+    }
     void clear() {
         if (!index_.empty()) index_.clear();
         size_ = 0;
@@ -57,6 +64,8 @@ private:
     static constexpr std::size_t indexThreshold = 16;
 
     Variable* findIndexed(std::string_view name);
+    // add for a scope that needs a new slot or reaches the size to be indexed.
+    Variable& addSlowly(const std::string& name, std::size_t hash);
 
     std::vector<std::unique_ptr<Entry>> entries_;  // the first size_ hold variables, the rest are spare
     std::size_t size_ = 0;
@@ -73,19 +82,39 @@ public:
     std::vector<std::unique_ptr<Scope>> scopes;
     std::size_t usedScopes = 0;  // the scopes holding variables
     std::size_t openScopes = 0;  // the block depth
+    std::uint64_t callerGeneration = 0;  // the store's layout generation when the frame opened
 
     Scope* innermostUsed() { return usedScopes ? scopes[usedScopes - 1].get() : nullptr; }
 };
 
 class VariableStore {
 public:
-    void pushFrame();
-    void popFrame();
+    // A frame's own variables are new names for every token, so opening one
+    // starts a new layout generation. Closing it returns to the caller's
+    // generation: the caller's frame is as it was when the call began, so
+    // what its tokens found before the call they find again.
+    void pushFrame() {
+        if (openFrames_ == frames_.size()) addFrame();
+        CallFrame* frame = frames_[openFrames_++].get();
+        frame->callerGeneration = generation_;
+        generation_ = nextGeneration();
+        current_ = frame;
+    }
+    void popFrame() {
+        if (openFrames_ == 0) return;
+        CallFrame& frame = *current_;
+        generation_ = frame.callerGeneration;
+        for (std::size_t i = 0; i < frame.usedScopes; ++i) frame.scopes[i]->clear();
+        frame.usedScopes = 0;
+        frame.openScopes = 0;
+        --openFrames_;
+        current_ = openFrames_ ? frames_[openFrames_ - 1].get() : nullptr;
+    }
     void pushScope() {
         if (current_) ++current_->openScopes;
     }
     // Closing a block that declared nothing only lowers the depth.
-    void popScope() {
+    __attribute__((always_inline)) void popScope() {
         CallFrame* frame = current_;
         if (!frame || frame->openScopes == 0) return;
         --frame->openScopes;
@@ -139,6 +168,19 @@ public:
     // The same for a name known not to be declared in the frame yet (the
     // parameters of a definition whose parameter names are all distinct).
     void bindNewParameter(const std::string& name, std::size_t hash, const Value& argument, bool byRef);
+    // The same, moving the argument's value into the parameter.
+    void bindNewParameter(const std::string& name, std::size_t hash, Value&& argument, bool byRef) {
+        Variable& slot = addSlot(name, hash);
+        if (byRef && argument.origin) {
+            bindReference(slot, *argument.origin);
+            return;
+        }
+        slot.declaredType = argument.type;
+        slot.ownValue = std::move(argument);
+        slot.ownValue.origin = nullptr;
+        slot.isReference = false;
+        slot.referent = nullptr;
+    }
 
     std::size_t frameCount() const { return openFrames_; }
 
@@ -157,8 +199,20 @@ private:
         return scope && scope->depth == depth;
     }
     void dropInnermostScope(CallFrame& frame);
+    void addFrame();
     // The slot for a new variable in the innermost open block's scope.
-    Variable& addSlot(const std::string& name, std::size_t hash);
+    Variable& addSlot(const std::string& name, std::size_t hash) {
+        CallFrame* frame = current();
+        if (!frame || frame->openScopes == 0) failNoScope();
+        Scope* scope = frame->innermostUsed();
+        if (!scope || scope->depth != frame->openScopes - 1) scope = &addScope(*frame);
+        return scope->add(name, hash);
+    }
+    // A new innermost scope for the innermost open block.
+    Scope& addScope(CallFrame& frame);
+    [[noreturn]] static void failNoScope();
+    // Makes a parameter slot stand for the variable a BYREF argument was read from.
+    static void bindReference(Variable& slot, Variable& origin);
     void throwIfDeclared(const std::string& name, std::size_t hash);
 
     // Frames are kept after they close so calls reuse their storage.
@@ -168,7 +222,8 @@ private:
     // Changes whenever a found name could change; drawn from one counter for
     // all stores, so a token never mistakes one store's layout for another's.
     std::uint64_t generation_ = nextGeneration();
-    static std::uint64_t nextGeneration();
+    static std::uint64_t nextGeneration() { return ++generationCounter; }
+    static inline std::uint64_t generationCounter = 0;
 };
 
 // Opens a call frame with its outermost block scope, and closes the frame
