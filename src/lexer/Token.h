@@ -166,39 +166,35 @@ void attachToken(Error& error, const Token& token);
 class TokenCursor {
 public:
     TokenCursor(TokenPosition begin, TokenPosition end)
-        : position_(begin), end_(end), current_(begin == end ? &endOfProgramToken : begin) {}
+        : current_(begin == end ? &endOfProgramToken : begin), end_(end) {}
     explicit TokenCursor(const TokenList& tokens)
         : TokenCursor(tokens.data(), tokens.data() + tokens.size()) {}
 
     const Token& current() const { return *current_; }
-    TokenPosition position() const { return position_; }
+    TokenPosition position() const { return current_ == &endOfProgramToken ? end_ : current_; }
     TokenPosition end() const { return end_; }
     void advance() {
-        if (position_ != end_) ++position_;
-        current_ = position_ == end_ ? &endOfProgramToken : position_;
+        if (current_ != &endOfProgramToken) advancePastToken();
     }
-    void seek(TokenPosition position) {
-        position_ = position;
-        current_ = position_ == end_ ? &endOfProgramToken : position_;
-    }
+    void seek(TokenPosition position) { current_ = position == end_ ? &endOfProgramToken : position; }
 
     // The cursor helpers: each checks the token under the cursor, raises a
     // syntax error at it with the message when it does not match, and (but
     // expectType) moves past it.
     void expectOperator(Operator which, const char* message) {
         if (!current_->isOperator(which)) fail(message);
-        advance();
+        advancePastToken();
     }
     void expectCommand(Keyword which, const char* message) {
         if (!current_->isCommand(which)) fail(message);
-        advance();
+        advancePastToken();
     }
     void expectType(TokenType type, const char* message) {
         if (current_->type != type) fail(message);
     }
     void expectEndOfLine(const char* message) {
         if (!current_->isEndOfLine()) fail(message);
-        advance();
+        advancePastToken();
     }
     // A line end or the end of the tokens.
     void expectEndOfStatement(const char* message) {
@@ -208,15 +204,20 @@ public:
     // Moves past an optional keyword; true when it was there.
     bool accept(Keyword which) {
         if (!current_->isCommand(which)) return false;
-        advance();
+        advancePastToken();
         return true;
     }
     [[noreturn]] void fail(const char* message) const { raiseAt(*current_, ErrorCode::SyntaxError, message); }
 
 private:
-    TokenPosition position_;
-    TokenPosition end_;
+    // Only for a token of the sequence (never the sentinel).
+    void advancePastToken() {
+        if (++current_ == end_) current_ = &endOfProgramToken;
+    }
+
+    // The token under the cursor; past the last token, the sentinel.
     const Token* current_;
+    TokenPosition end_;
 };
 
 }  // namespace tbasic

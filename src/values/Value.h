@@ -11,6 +11,11 @@
 #include "values/DataType.h"
 #include "values/SharedText.h"
 
+// The number paths of assignment and of the make* setters are a few
+// instructions: inlined into every caller, even where the compiler's size
+// estimate (which counts the rare string path) would not.
+#define TBASIC_VALUE_INLINE __attribute__((always_inline)) inline
+
 namespace tbasic {
 
 class Variable;
@@ -46,12 +51,12 @@ public:
     }
     // Assignments between values that hold no shared storage copy three
     // words; the rest is out of line.
-    Value& operator=(const Value& other) {
+    TBASIC_VALUE_INLINE Value& operator=(const Value& other) {
         if (holdsText() || other.holdsText()) return assignText(other);
         copyFields(other);
         return *this;
     }
-    Value& operator=(Value&& other) noexcept {
+    TBASIC_VALUE_INLINE Value& operator=(Value&& other) noexcept {
         if (holdsText() || other.holdsText()) return moveText(std::move(other));
         copyFields(other);
         return *this;
@@ -64,9 +69,9 @@ public:
     void setInteger(int32_t n);
 
     // Turn this into a fresh value of one type, with no origin.
-    void makeBoolean(bool b) { reset(DataType::Boolean); boolValue = b; }
-    void makeInteger(int32_t i) { reset(DataType::Integer); intValue = i; }
-    void makeDouble(double d) { reset(DataType::Double); doubleValue = d; }
+    TBASIC_VALUE_INLINE void makeBoolean(bool b) { reset(DataType::Boolean); boolValue = b; }
+    TBASIC_VALUE_INLINE void makeInteger(int32_t i) { reset(DataType::Integer); intValue = i; }
+    TBASIC_VALUE_INLINE void makeDouble(double d) { reset(DataType::Double); doubleValue = d; }
     void makeString(std::string_view s) {
         if (holdsText()) {
             *this = Value(s);  // s may be in the storage this lets go of

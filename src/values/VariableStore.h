@@ -148,7 +148,7 @@ public:
     // stays open for the whole call; a frame has no shadowing, so the slot
     // is what a lookup by name finds. The hash guards the slot anyway:
     // nullptr when it holds something else.
-    Variable* parameterSlot(std::size_t i, std::size_t hash) {
+    __attribute__((always_inline)) Variable* parameterSlot(std::size_t i, std::size_t hash) {
         CallFrame* frame = current_;
         if (!frame || frame->usedScopes == 0) return nullptr;
         Scope& outermost = *frame->scopes[0];
