@@ -262,7 +262,6 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parsePrefixedOperand(std::uint8_t min
 // per comparison level, and none after "not", "and" or "or").
 TBASIC_LEVEL void ExpressionEvaluator::joinOperatorsInline(Value& left, std::uint8_t leftLevel,
                                                         std::uint8_t minimumLevel) {
-    checkStack();
     while (true) {
         const std::uint8_t level = levelOf(*current_);
         if (level < minimumLevel) return;
@@ -278,6 +277,7 @@ TBASIC_LEVEL void ExpressionEvaluator::joinOperatorsInline(Value& left, std::uin
 // The same loop out of line, for right operands that tighter operators follow.
 TBASIC_NOINLINE void ExpressionEvaluator::joinOperators(Value& left, std::uint8_t leftLevel,
                                                         std::uint8_t minimumLevel) {
+    checkStack();  // parseLevel checks for the inlined copy
     joinOperatorsInline(left, leftLevel, minimumLevel);
 }
 

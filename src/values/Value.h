@@ -124,7 +124,7 @@ private:
 
     bool holdsText() const { return length_ > shortLength; }
     // Lets go of the shared storage, leaving an empty string (or no string).
-    void dropText() {
+    TBASIC_VALUE_INLINE void dropText() {
         if (holdsText()) {
             std::destroy_at(&text_);
             length_ = 0;
@@ -134,7 +134,7 @@ private:
     void setText(std::string_view s) {
         copyBytes(makeString(s.size()), s.data(), s.size());
     }
-    void reset(DataType t) {
+    TBASIC_VALUE_INLINE void reset(DataType t) {
         dropText();
         type = t;
         origin = nullptr;
