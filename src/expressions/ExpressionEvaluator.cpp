@@ -187,8 +187,12 @@ __attribute__((always_inline)) inline void applyOperator(Value& left, Operator c
 
 }  // namespace
 
+// The outermost level is read in this frame: one call less per expression.
 Value ExpressionEvaluator::evaluate() {
-    Value result = parseLevel(orLevel);
+    checkStack();
+    std::uint8_t operandLevel = primaryLevel;
+    Value result = parseOperand(orLevel, operandLevel);
+    if (levelOf(*current_) >= orLevel) joinOperatorsInline(result, operandLevel, orLevel);
     if (current_->type != TokenType::EndOfProgram) failUnexpected(toString(*current_));
     return result;
 }
