@@ -378,21 +378,25 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseBuiltinCall() {
     return result;
 }
 
+// After an argument: true past the closing ")", false past a ",".
+TBASIC_LEVEL bool ExpressionEvaluator::endOfArgument() {
+    if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
+    if (current_->isOperator(Operator::CloseParen)) {
+        advance();
+        return true;
+    }
+    if (current_->isDelimiter(',')) {
+        advance();
+        return false;
+    }
+    failUnexpectedText(*current_);
+}
+
 // Reads "argument { "," argument } ")" after the opening parenthesis.
 void ExpressionEvaluator::parseArguments(ArgumentList& arguments) {
-    while (true) {
+    do {
         arguments.push(parseLevel(orLevel));
-        if (current_->type == TokenType::EndOfProgram) fail("matching ')' not found");
-        if (current_->isOperator(Operator::CloseParen)) {
-            advance();
-            return;
-        }
-        if (current_->isDelimiter(',')) {
-            advance();
-            continue;
-        }
-        failUnexpectedText(*current_);
-    }
+    } while (!endOfArgument());
 }
 
 TBASIC_NOINLINE Value ExpressionEvaluator::parseUserFunctionCall() {
@@ -400,12 +404,16 @@ TBASIC_NOINLINE Value ExpressionEvaluator::parseUserFunctionCall() {
     if (!functions_) raiseAt(token);
     advance();
     expectOpeningParenthesis(token);
-    ArgumentList arguments;
     if (current_->isOperator(Operator::CloseParen)) {
         advance();
-    } else {
-        parseArguments(arguments);
+        return functions_->callUserFunction(token, nullptr, 0);
     }
+    // A lone argument, the common case, stays in this frame.
+    Value first = parseLevel(orLevel);
+    if (endOfArgument()) return functions_->callUserFunction(token, &first, 1);
+    ArgumentList arguments;
+    arguments.push(std::move(first));
+    parseArguments(arguments);
     return functions_->callUserFunction(token, arguments.values(), arguments.size());
 }
 

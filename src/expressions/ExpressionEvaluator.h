@@ -68,6 +68,7 @@ private:
     Value parseBuiltinCall();
     Value parseUserFunctionCall();
     void parseArguments(ArgumentList& arguments);
+    bool endOfArgument();
     void expectOpeningParenthesis(const Token& function);
 
     TokenPosition end_;
