@@ -35,8 +35,19 @@ bool ProgramExecutor::readCondition(const char* typeMessage) {
 void ProgramExecutor::executeIf() {
     advance();
     bool condition = readCondition("Boolean type expected in IF statement. The type is [%s]");
-    openBlock(FlowKind::IfBlock).branchTaken = condition;
-    if (!condition) skipToNextBranch();
+    if (condition) {
+        openBlock(FlowKind::IfBlock).branchTaken = true;
+        return;
+    }
+    skipToNextBranch();
+    if (cursor_.current().isCommand(Keyword::EndIf)) {
+        // No branch runs: the END IF line is read as END IF reads it, and
+        // the block is never opened.
+        advance();
+        cursor_.expectEndOfStatement("End of statement expected after 'END IF'.");
+        return;
+    }
+    openBlock(FlowKind::IfBlock).branchTaken = false;
 }
 
 void ProgramExecutor::executeElseIf() {
