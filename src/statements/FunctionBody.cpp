@@ -25,15 +25,17 @@ void ProgramExecutor::executeReturn() {
         TokenPosition start = cursor_.position();
         skipExpression();
         TokenPosition end = cursor_.position();
-        Value result = evaluateRange(start, end);
+        // Evaluated straight into the call's result: after an error the call
+        // has no result to keep.
+        Value& result = *returnTarget;
+        result = evaluateRange(start, end);
         if (result.type != call.returnType)
             throw Error(ErrorCode::TypeMismatch,
                              formatMessage("Function [%s] declares to return [%s], but actually returns [%s].",
                                            call.functionName->c_str(), dataTypeName(call.returnType).c_str(),
                                            dataTypeName(result.type).c_str()));
-        *returnTarget = std::move(result);
         // The frame closes now: the result must not name one of its variables.
-        returnTarget->origin = nullptr;
+        result.origin = nullptr;
     } else if (!cursor_.current().isEndOfLine()) {
         throw Error(ErrorCode::SyntaxError, "EOL expected after 'RETURN' of a sub-routine.");
     }

@@ -19,7 +19,7 @@ FlowRecord* topIf(ProgramExecutor& executor) { return executor.topFlowOf(FlowKin
 }  // namespace
 
 // Reads "condition THEN EOL" and returns the condition.
-bool ProgramExecutor::readCondition(const char* typeMessage) {
+__attribute__((always_inline)) inline bool ProgramExecutor::readCondition(const char* typeMessage) {
     TokenPosition start = cursor_.position();
     skipExpression();
     TokenPosition end = cursor_.position();
