@@ -115,16 +115,13 @@ bool ProgramExecutor::executeCommand(const Token& token) {
     failUnhandledCommand(token);
 }
 
-TokenPosition ProgramExecutor::expressionEnd(TokenPosition p) const {
+TokenPosition ProgramExecutor::scanExpressionEnd(TokenPosition p) const {
     if (p == cursor_.end()) return p;
-    if (p->expressionLength != 0) return p + (p->expressionLength - 1);
     TokenPosition q = p;
     while (q != cursor_.end() && isExpressionToken(*q)) ++q;
     if (q - p < 65535) p->expressionLength = static_cast<uint16_t>(q - p + 1);
     return q;
 }
-
-void ProgramExecutor::skipExpression() { seek(expressionEnd(cursor_.position())); }
 
 // No expression token ends a statement, so the scan starts past the expression.
 void ProgramExecutor::skipToEndOfStatement() {

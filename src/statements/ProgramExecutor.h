@@ -30,9 +30,13 @@ public:
     void advance() { cursor_.advance(); }
     void seek(TokenPosition position) { cursor_.seek(position); }
     // Moves past the expression tokens under the cursor.
-    void skipExpression();
+    void skipExpression() { seek(expressionEnd(cursor_.position())); }
     // The first token from p on that is not an expression token.
-    TokenPosition expressionEnd(TokenPosition p) const;
+    // The end remembered on p is a jump; the first scan from p is out of line.
+    TokenPosition expressionEnd(TokenPosition p) const {
+        if (p != cursor_.end() && p->expressionLength != 0) return p + (p->expressionLength - 1);
+        return scanExpressionEnd(p);
+    }
     // Moves to the next line end or the end of the tokens.
     void skipToEndOfStatement();
     Value evaluateRange(const TokenPosition& begin, const TokenPosition& end);
@@ -94,6 +98,8 @@ public:
     bool returned = false;
 
 private:
+    TokenPosition scanExpressionEnd(TokenPosition p) const;
+
     // One statement; returns false when run must return.
     bool executeCommand(const Token& token);
     void executeAssignment();
