@@ -126,6 +126,10 @@ void Program::load(TokenList tokens) {
     for (auto& function : functions_) {
         settleCallTokens(function->tokens);
         markParameterTokens(*function);
+        for (const Parameter& parameter : function->params)
+            function->parameterNames.push_back(NameRef{parameter.name, parameter.nameHash});
+        function->bindsInOnePass =
+            function->distinctParameterNames && function->params.size() <= Scope::maxParameters;
     }
     settleCallTokens(main_);
 }
@@ -173,14 +177,29 @@ void Program::run() {
     }
 }
 
+void Program::failArgumentType(const UserFunction& function, std::size_t i) {
+    throw Error(ErrorCode::TypeMismatch,
+                formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
+                              static_cast<int>(i), function.name.c_str(),
+                              dataTypeName(function.params[i].type).c_str()));
+}
+
+// Binds the arguments in order, each checked for its parameter's type first.
 void Program::bindArguments(const UserFunction& function, Value* arguments) {
-    for (std::size_t i = 0; i < function.params.size(); ++i) {
+    const std::size_t count = function.params.size();
+    if (function.bindsInOnePass) {
+        Variable* const* slots = variables_.openParameters(&function, function.parameterNames.data(), count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Parameter& parameter = function.params[i];
+            if (arguments[i].type != parameter.type) failArgumentType(function, i);
+            VariableStore::bindArgument(*slots[i], std::move(arguments[i]), parameter.byRef);
+        }
+        return;
+    }
+    variables_.pushScope();
+    for (std::size_t i = 0; i < count; ++i) {
         const Parameter& parameter = function.params[i];
-        if (arguments[i].type != parameter.type)
-            throw Error(ErrorCode::TypeMismatch,
-                        formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
-                                      static_cast<int>(i), function.name.c_str(),
-                                      dataTypeName(parameter.type).c_str()));
+        if (arguments[i].type != parameter.type) failArgumentType(function, i);
         if (function.distinctParameterNames) {
             variables_.bindNewParameter(parameter.name, parameter.nameHash, std::move(arguments[i]), parameter.byRef);
         } else {
@@ -206,7 +225,8 @@ Value Program::callUserFunction(const Token& token, Value* arguments, std::size_
     call.returnType = function.returnType;
     // The call's frame closes however the call ends: RETURN, END SUB, the
     // end of the body, END, or an error.
-    CallFrameGuard frame(variables_);
+    variables_.pushFrame();
+    FrameCloser frame(variables_);
     bindArguments(function, arguments);
     executor.seek(function.tokens.data() + function.bodyStart);
     executor.run();

@@ -35,6 +35,10 @@ struct UserFunction {
     std::vector<Parameter> params;
     // No two parameters share a name, so binding them needs no duplicate check.
     bool distinctParameterNames = true;
+    // Distinct and few enough names: a call binds the parameters in one pass
+    // into slots named once for the definition (VariableStore::openParameters).
+    bool bindsInOnePass = false;
+    std::vector<NameRef> parameterNames;  // the params' names, set by the program loader
     std::size_t bodyStart = 0;  // index of the first token after the header line
 };
 
@@ -66,6 +70,7 @@ private:
     void settleCallTokens(TokenList& tokens) const;
     static void markParameterTokens(UserFunction& function);
     void bindArguments(const UserFunction& function, Value* arguments);
+    [[noreturn]] static void failArgumentType(const UserFunction& function, std::size_t i);
 
     TokenList main_;
     std::vector<std::unique_ptr<UserFunction>> functions_;  // a function token's functionIndex indexes it

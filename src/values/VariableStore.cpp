@@ -16,13 +16,34 @@ Variable& Scope::addSlowly(const std::string& name, std::size_t hash) {
     Entry& entry = *entries_[size_++];
     entry.hash = hash;
     // A reused slot most often gets the name it had (the same call again).
-    if (!sameName(entry.variable.name, name)) entry.variable.name = name;
+    if (!sameName(entry.variable.name, name)) rename(entry, name);
     if (size_ == indexThreshold) {
         for (std::size_t i = 0; i < size_; ++i) index_.emplace(entries_[i]->variable.name, &entries_[i]->variable);
     } else if (size_ > indexThreshold) {
         index_.emplace(entry.variable.name, &entry.variable);
     }
     return entry.variable;
+}
+
+void Scope::nameParameters(const void* definition, const NameRef* names, std::size_t count,
+                           std::vector<Variable*>& slots) {
+    while (entries_.size() < count) entries_.push_back(std::make_unique<Entry>());
+    if (slots.size() < count) slots.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        Entry& entry = *entries_[i];
+        entry.hash = names[i].hash;
+        if (!sameName(entry.variable.name, names[i].name)) entry.variable.name = names[i].name;
+        slots[i] = &entry.variable;
+    }
+    namedFor_ = definition;
+}
+
+Scope& VariableStore::nameParameters(CallFrame& frame, const void* definition, const NameRef* names,
+                                     std::size_t count) {
+    if (frame.scopes.empty()) frame.scopes.push_back(std::make_unique<Scope>());
+    Scope& scope = *frame.scopes[0];
+    scope.nameParameters(definition, names, count, frame.parameterSlots);
+    return scope;
 }
 
 void VariableStore::addFrame() { frames_.push_back(std::make_unique<CallFrame>()); }
