@@ -78,6 +78,7 @@ UserFunction parseDefinition(TokenList definition) {
     cursor.advance();
     cursor.advance();  // the "(" after the name
     parseParameters(cursor, function);
+    function.parameterCount = function.params.size();
     if (isFunction) {
         expectHeader(cursor.current().isCommand(Keyword::As), "'AS' expected in return type definition of function.");
         cursor.advance();
@@ -186,7 +187,7 @@ void Program::failArgumentType(const UserFunction& function, std::size_t i) {
 
 // Binds the arguments in order, each checked for its parameter's type first.
 void Program::bindArguments(const UserFunction& function, Value* arguments) {
-    const std::size_t count = function.params.size();
+    const std::size_t count = function.parameterCount;
     if (function.bindsInOnePass) {
         Variable* const* slots = variables_.openParameters(&function, function.parameterNames.data(), count);
         for (std::size_t i = 0; i < count; ++i) {
@@ -211,7 +212,7 @@ void Program::bindArguments(const UserFunction& function, Value* arguments) {
 Value Program::callUserFunction(const Token& token, Value* arguments, std::size_t count) {
     const UserFunction& function = *functions_[static_cast<std::size_t>(token.functionIndex)];
     checkStack();
-    if (count != function.params.size())
+    if (count != function.parameterCount)
         throw Error(ErrorCode::SyntaxError,
                     formatMessage("Function/sub-routine [%s] expects [%d] argument(s).", function.name.c_str(),
                                   static_cast<int>(function.params.size())));

@@ -33,6 +33,7 @@ struct UserFunction {
     DataType returnType = DataType::Undefined;  // Undefined for a SUB
     FlowKind callKind = FlowKind::SubBlock;     // the kind of a call's flow record
     std::vector<Parameter> params;
+    std::size_t parameterCount = 0;  // params.size()
     // No two parameters share a name, so binding them needs no duplicate check.
     bool distinctParameterNames = true;
     // Distinct and few enough names: a call binds the parameters in one pass

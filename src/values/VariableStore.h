@@ -94,6 +94,7 @@ public:
     std::size_t usedScopes = 0;  // the scopes holding variables
     std::size_t openScopes = 0;  // the block depth
     std::uint64_t callerGeneration = 0;  // the store's layout generation when the frame opened
+    CallFrame* caller = nullptr;         // the frame open below it, nullptr for the first
     // A call bound in one pass: its parameters' slots (in scopes[0], which
     // never move), the first parameterCount of them bound for this call.
     std::vector<Variable*> parameterSlots;
@@ -111,10 +112,22 @@ public:
     void pushFrame() {
         if (openFrames_ == frames_.size()) addFrame();
         CallFrame* frame = frames_[openFrames_++].get();
+        frame->caller = current_;
         frame->callerGeneration = generation_;
         frame->parameterCount = 0;
         generation_ = nextGeneration();
         current_ = frame;
+    }
+    void popFrame() {
+        if (openFrames_ == 0) return;
+        CallFrame& frame = *current_;
+        generation_ = frame.callerGeneration;
+        std::unique_ptr<Scope>* scopes = frame.scopes.data();
+        for (std::size_t i = frame.usedScopes; i-- > 0;) scopes[i]->clear();
+        frame.usedScopes = 0;
+        frame.openScopes = 0;
+        --openFrames_;
+        current_ = frame.caller;
     }
     // Opens the outermost scope of the frame just pushed with the parameters
     // of a definition whose count (at most Scope::maxParameters) parameter
@@ -129,16 +142,6 @@ public:
         frame.openScopes = 1;
         frame.parameterCount = count;
         return frame.parameterSlots.data();
-    }
-    void popFrame() {
-        if (openFrames_ == 0) return;
-        CallFrame& frame = *current_;
-        generation_ = frame.callerGeneration;
-        for (std::size_t i = 0; i < frame.usedScopes; ++i) frame.scopes[i]->clear();
-        frame.usedScopes = 0;
-        frame.openScopes = 0;
-        --openFrames_;
-        current_ = openFrames_ ? frames_[openFrames_ - 1].get() : nullptr;
     }
     void pushScope() {
         if (current_) ++current_->openScopes;
