@@ -38,15 +38,18 @@ void Scope::nameParameters(const void* definition, const NameRef* names, std::si
     namedFor_ = definition;
 }
 
-Scope& VariableStore::nameParameters(CallFrame& frame, const void* definition, const NameRef* names,
-                                     std::size_t count) {
-    if (frame.scopes.empty()) frame.scopes.push_back(std::make_unique<Scope>());
-    Scope& scope = *frame.scopes[0];
-    scope.nameParameters(definition, names, count, frame.parameterSlots);
-    return scope;
+void VariableStore::nameParameters(CallFrame& frame, const void* definition, const NameRef* names,
+                                   std::size_t count) {
+    frame.outermost->nameParameters(definition, names, count, frame.parameterSlots);
 }
 
-void VariableStore::addFrame() { frames_.push_back(std::make_unique<CallFrame>()); }
+void VariableStore::addFrame() {
+    auto frame = std::make_unique<CallFrame>();
+    frame->scopes.push_back(std::make_unique<Scope>());
+    frame->outermost = frame->scopes[0].get();
+    frames_.push_back(std::move(frame));
+    frameCapacity_ = frames_.size();
+}
 
 void VariableStore::dropInnermostScope(CallFrame& frame) {
     generation_ = nextGeneration();

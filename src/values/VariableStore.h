@@ -95,6 +95,7 @@ public:
     std::size_t openScopes = 0;  // the block depth
     std::uint64_t callerGeneration = 0;  // the store's layout generation when the frame opened
     CallFrame* caller = nullptr;         // the frame open below it, nullptr for the first
+    Scope* outermost = nullptr;          // scopes[0], made with the frame
     // A call bound in one pass: its parameters' slots (in scopes[0], which
     // never move), the first parameterCount of them bound for this call.
     std::vector<Variable*> parameterSlots;
@@ -110,7 +111,7 @@ public:
     // generation: the caller's frame is as it was when the call began, so
     // what its tokens found before the call they find again.
     void pushFrame() {
-        if (openFrames_ == frames_.size()) addFrame();
+        if (openFrames_ == frameCapacity_) addFrame();
         CallFrame* frame = frames_[openFrames_++].get();
         frame->caller = current_;
         frame->callerGeneration = generation_;
@@ -134,8 +135,8 @@ public:
     // names are distinct, and returns their slots for the caller to bind.
     Variable* const* openParameters(const void* definition, const NameRef* names, std::size_t count) {
         CallFrame& frame = *current_;
-        Scope* scope = frame.scopes.empty() ? nullptr : frame.scopes[0].get();
-        if (!scope || !scope->namedFor(definition)) scope = &nameParameters(frame, definition, names, count);
+        Scope* scope = frame.outermost;
+        if (!scope->namedFor(definition)) nameParameters(frame, definition, names, count);
         scope->depth = 0;
         scope->holdParameters(count);
         frame.usedScopes = count != 0;
@@ -244,7 +245,7 @@ private:
     }
     // A new innermost scope for the innermost open block.
     Scope& addScope(CallFrame& frame);
-    Scope& nameParameters(CallFrame& frame, const void* definition, const NameRef* names, std::size_t count);
+    void nameParameters(CallFrame& frame, const void* definition, const NameRef* names, std::size_t count);
     [[noreturn]] static void failNoScope();
     // Makes a parameter slot stand for the variable a BYREF argument was read from.
     static void bindReference(Variable& slot, Variable& origin);
@@ -253,6 +254,7 @@ private:
     // Frames are kept after they close so calls reuse their storage.
     std::vector<std::unique_ptr<CallFrame>> frames_;
     std::size_t openFrames_ = 0;
+    std::size_t frameCapacity_ = 0;  // frames_.size()
     CallFrame* current_ = nullptr;  // the last open frame
     // Changes whenever a found name could change; drawn from one counter for
     // all stores, so a token never mistakes one store's layout for another's.
