@@ -54,6 +54,7 @@ void VariableStore::addFrame() {
 void VariableStore::dropInnermostScope(CallFrame& frame) {
     generation_ = nextGeneration();
     frame.scopes[--frame.usedScopes]->clear();
+    frame.innermostDepth = frame.usedScopes ? frame.scopes[frame.usedScopes - 1]->depth : CallFrame::noScope;
 }
 
 bool VariableStore::isDeclared(std::string_view name) const {
@@ -79,6 +80,7 @@ Scope& VariableStore::addScope(CallFrame& frame) {
     if (frame.usedScopes == frame.scopes.size()) frame.scopes.push_back(std::make_unique<Scope>());
     Scope& scope = *frame.scopes[frame.usedScopes++];
     scope.depth = frame.openScopes - 1;
+    frame.innermostDepth = scope.depth;
     return scope;
 }
 

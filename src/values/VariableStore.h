@@ -101,6 +101,11 @@ public:
     std::vector<Variable*> parameterSlots;
     std::size_t parameterCount = 0;
 
+    // The depth of the innermost used scope, noScope when none is used: kept
+    // so closing a block compares one number.
+    static constexpr std::size_t noScope = SIZE_MAX / 2;
+    std::size_t innermostDepth = noScope;
+
     Scope* innermostUsed() { return usedScopes ? scopes[usedScopes - 1].get() : nullptr; }
 };
 
@@ -126,6 +131,7 @@ public:
         std::unique_ptr<Scope>* scopes = frame.scopes.data();
         for (std::size_t i = frame.usedScopes; i-- > 0;) scopes[i]->clear();
         frame.usedScopes = 0;
+        frame.innermostDepth = CallFrame::noScope;
         frame.openScopes = 0;
         --openFrames_;
         current_ = frame.caller;
@@ -140,6 +146,7 @@ public:
         scope->depth = 0;
         scope->holdParameters(count);
         frame.usedScopes = count != 0;
+        frame.innermostDepth = count != 0 ? 0 : CallFrame::noScope;
         frame.openScopes = 1;
         frame.parameterCount = count;
         return frame.parameterSlots.data();
@@ -229,10 +236,7 @@ private:
             if (Variable* v = frame->scopes[i]->find(name)) return v;
         return nullptr;
     }
-    static bool innermostScopeAt(CallFrame& frame, std::size_t depth) {
-        Scope* scope = frame.innermostUsed();
-        return scope && scope->depth == depth;
-    }
+    static bool innermostScopeAt(const CallFrame& frame, std::size_t depth) { return frame.innermostDepth == depth; }
     void dropInnermostScope(CallFrame& frame);
     void addFrame();
     // The slot for a new variable in the innermost open block's scope.
