@@ -132,7 +132,7 @@ __attribute__((always_inline)) inline Variable& lookupVariable(VariableStore& st
     if (store.cacheHolds(token.variableCache)) return *token.variableCache.variable;
     // A parameter needs no search: every call binds it to the same slot.
     if (token.parameterIndex >= 0) {
-        if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.parameterIndex), token.nameHash))
+        if (Variable* parameter = store.parameterSlot(static_cast<std::size_t>(token.parameterIndex)))
             return *parameter;
     }
     return lookupVariableMiss(store, token);

@@ -68,7 +68,7 @@ public:
     FlowRecord& top() { return *records_[size_ - 1]; }
     // A record of the kind on top; the caller sets the fields of its kind.
     FlowRecord& push(FlowKind kind) {
-        if (size_ == records_.size()) grow();
+        if (size_ == capacity_) grow();
         FlowRecord& record = *records_[size_++];
         record.kind = kind;
         return record;
@@ -77,10 +77,14 @@ public:
     void truncate(std::size_t size) { size_ = size; }
 
 private:
-    void grow() { records_.push_back(std::make_unique<FlowRecord>()); }
+    void grow() {
+        records_.push_back(std::make_unique<FlowRecord>());
+        capacity_ = records_.size();
+    }
 
     std::vector<std::unique_ptr<FlowRecord>> records_;
     std::size_t size_ = 0;
+    std::size_t capacity_ = 0;  // records_.size(), kept so a push needs no division
 };
 
 }  // namespace tbasic

@@ -78,6 +78,7 @@ UserFunction parseDefinition(TokenList definition) {
     cursor.advance();
     cursor.advance();  // the "(" after the name
     parseParameters(cursor, function);
+    function.parameterCount = function.params.size();
     if (isFunction) {
         expectHeader(cursor.current().isCommand(Keyword::As), "'AS' expected in return type definition of function.");
         cursor.advance();
@@ -126,6 +127,10 @@ void Program::load(TokenList tokens) {
     for (auto& function : functions_) {
         settleCallTokens(function->tokens);
         markParameterTokens(*function);
+        for (const Parameter& parameter : function->params)
+            function->parameterNames.push_back(NameRef{parameter.name, parameter.nameHash});
+        function->bindsInOnePass =
+            function->distinctParameterNames && function->params.size() <= Scope::maxParameters;
     }
     settleCallTokens(main_);
 }
@@ -173,14 +178,29 @@ void Program::run() {
     }
 }
 
+void Program::failArgumentType(const UserFunction& function, std::size_t i) {
+    throw Error(ErrorCode::TypeMismatch,
+                formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
+                              static_cast<int>(i), function.name.c_str(),
+                              dataTypeName(function.params[i].type).c_str()));
+}
+
+// Binds the arguments in order, each checked for its parameter's type first.
 void Program::bindArguments(const UserFunction& function, Value* arguments) {
-    for (std::size_t i = 0; i < function.params.size(); ++i) {
+    const std::size_t count = function.parameterCount;
+    if (function.bindsInOnePass) {
+        Variable* const* slots = variables_.openParameters(&function, function.parameterNames.data(), count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Parameter& parameter = function.params[i];
+            if (arguments[i].type != parameter.type) failArgumentType(function, i);
+            VariableStore::bindArgument(*slots[i], std::move(arguments[i]), parameter.byRef);
+        }
+        return;
+    }
+    variables_.pushScope();
+    for (std::size_t i = 0; i < count; ++i) {
         const Parameter& parameter = function.params[i];
-        if (arguments[i].type != parameter.type)
-            throw Error(ErrorCode::TypeMismatch,
-                        formatMessage("Argument #%d of Function/sub-routine [%s] should be of type [%s].",
-                                      static_cast<int>(i), function.name.c_str(),
-                                      dataTypeName(parameter.type).c_str()));
+        if (arguments[i].type != parameter.type) failArgumentType(function, i);
         if (function.distinctParameterNames) {
             variables_.bindNewParameter(parameter.name, parameter.nameHash, std::move(arguments[i]), parameter.byRef);
         } else {
@@ -192,7 +212,7 @@ void Program::bindArguments(const UserFunction& function, Value* arguments) {
 Value Program::callUserFunction(const Token& token, Value* arguments, std::size_t count) {
     const UserFunction& function = *functions_[static_cast<std::size_t>(token.functionIndex)];
     checkStack();
-    if (count != function.params.size())
+    if (count != function.parameterCount)
         throw Error(ErrorCode::SyntaxError,
                     formatMessage("Function/sub-routine [%s] expects [%d] argument(s).", function.name.c_str(),
                                   static_cast<int>(function.params.size())));
@@ -206,7 +226,8 @@ Value Program::callUserFunction(const Token& token, Value* arguments, std::size_
     call.returnType = function.returnType;
     // The call's frame closes however the call ends: RETURN, END SUB, the
     // end of the body, END, or an error.
-    CallFrameGuard frame(variables_);
+    variables_.pushFrame();
+    FrameCloser frame(variables_);
     bindArguments(function, arguments);
     executor.seek(function.tokens.data() + function.bodyStart);
     executor.run();

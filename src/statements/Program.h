@@ -33,8 +33,13 @@ struct UserFunction {
     DataType returnType = DataType::Undefined;  // Undefined for a SUB
     FlowKind callKind = FlowKind::SubBlock;     // the kind of a call's flow record
     std::vector<Parameter> params;
+    std::size_t parameterCount = 0;  // params.size()
     // No two parameters share a name, so binding them needs no duplicate check.
     bool distinctParameterNames = true;
+    // Distinct and few enough names: a call binds the parameters in one pass
+    // into slots named once for the definition (VariableStore::openParameters).
+    bool bindsInOnePass = false;
+    std::vector<NameRef> parameterNames;  // the params' names, set by the program loader
     std::size_t bodyStart = 0;  // index of the first token after the header line
 };
 
@@ -66,6 +71,7 @@ private:
     void settleCallTokens(TokenList& tokens) const;
     static void markParameterTokens(UserFunction& function);
     void bindArguments(const UserFunction& function, Value* arguments);
+    [[noreturn]] static void failArgumentType(const UserFunction& function, std::size_t i);
 
     TokenList main_;
     std::vector<std::unique_ptr<UserFunction>> functions_;  // a function token's functionIndex indexes it

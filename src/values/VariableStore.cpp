@@ -16,7 +16,7 @@ Variable& Scope::addSlowly(const std::string& name, std::size_t hash) {
     Entry& entry = *entries_[size_++];
     entry.hash = hash;
     // A reused slot most often gets the name it had (the same call again).
-    if (!sameName(entry.variable.name, name)) entry.variable.name = name;
+    if (!sameName(entry.variable.name, name)) rename(entry, name);
     if (size_ == indexThreshold) {
         for (std::size_t i = 0; i < size_; ++i) index_.emplace(entries_[i]->variable.name, &entries_[i]->variable);
     } else if (size_ > indexThreshold) {
@@ -25,11 +25,36 @@ Variable& Scope::addSlowly(const std::string& name, std::size_t hash) {
     return entry.variable;
 }
 
-void VariableStore::addFrame() { frames_.push_back(std::make_unique<CallFrame>()); }
+void Scope::nameParameters(const void* definition, const NameRef* names, std::size_t count,
+                           std::vector<Variable*>& slots) {
+    while (entries_.size() < count) entries_.push_back(std::make_unique<Entry>());
+    if (slots.size() < count) slots.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        Entry& entry = *entries_[i];
+        entry.hash = names[i].hash;
+        if (!sameName(entry.variable.name, names[i].name)) entry.variable.name = names[i].name;
+        slots[i] = &entry.variable;
+    }
+    namedFor_ = definition;
+}
+
+void VariableStore::nameParameters(CallFrame& frame, const void* definition, const NameRef* names,
+                                   std::size_t count) {
+    frame.outermost->nameParameters(definition, names, count, frame.parameterSlots);
+}
+
+void VariableStore::addFrame() {
+    auto frame = std::make_unique<CallFrame>();
+    frame->scopes.push_back(std::make_unique<Scope>());
+    frame->outermost = frame->scopes[0].get();
+    frames_.push_back(std::move(frame));
+    frameCapacity_ = frames_.size();
+}
 
 void VariableStore::dropInnermostScope(CallFrame& frame) {
     generation_ = nextGeneration();
     frame.scopes[--frame.usedScopes]->clear();
+    frame.innermostDepth = frame.usedScopes ? frame.scopes[frame.usedScopes - 1]->depth : CallFrame::noScope;
 }
 
 bool VariableStore::isDeclared(std::string_view name) const {
@@ -55,6 +80,7 @@ Scope& VariableStore::addScope(CallFrame& frame) {
     if (frame.usedScopes == frame.scopes.size()) frame.scopes.push_back(std::make_unique<Scope>());
     Scope& scope = *frame.scopes[frame.usedScopes++];
     scope.depth = frame.openScopes - 1;
+    frame.innermostDepth = scope.depth;
     return scope;
 }
 
