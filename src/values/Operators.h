@@ -78,7 +78,7 @@ inline void divideBy(Value& left, const Value& right) {
 }
 
 // INT32_MIN by -1 is left to the general path, which raises Overflow for "\".
-inline bool isPlainIntegerDivision(const Value& left, const Value& right) {
+TBASIC_OPERATOR_INLINE bool isPlainIntegerDivision(const Value& left, const Value& right) {
     return bothIntegers(left, right) && right.intValue != 0 &&
            (right.intValue != -1 || left.intValue != INT32_MIN);
 }
