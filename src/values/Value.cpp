@@ -89,7 +89,12 @@ void Value::appendString(std::string_view s) {
         return;
     }
     // Fresh storage, twice the length so that appends that follow fit.
-    const std::size_t room = length < SharedText::lengthLimit / 2 ? 2 * length : SharedText::lengthLimit;
+    // Twice the length while that is small; past 64 MiB the room grows by
+    // 64 MiB at a time, so one append to a huge string never asks for twice
+    // its size.
+    constexpr std::size_t roomStep = std::size_t{64} << 20;
+    const std::size_t wanted = length + (length < roomStep ? length : roomStep);
+    const std::size_t room = wanted < SharedText::lengthLimit ? wanted : SharedText::lengthLimit;
     SharedText grown(static_cast<std::uint32_t>(room), static_cast<std::uint32_t>(length));
     std::memcpy(grown.data(), stringView().data(), length_);
     if (!s.empty()) std::memcpy(grown.data() + length_, s.data(), s.size());
