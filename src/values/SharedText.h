@@ -46,8 +46,9 @@ inline void copyBytes(char* to, const char* from, std::size_t n) {
 // sees another's append.
 class SharedText {
 public:
-    // Storage lengths are 32-bit: longer texts are refused (lengthLimit).
-    static constexpr std::size_t lengthLimit = UINT32_MAX;
+    // The longest text: the largest length "len" can report (a 32-bit
+    // integer); longer results are refused with error 15.
+    static constexpr std::size_t lengthLimit = INT32_MAX;
 
     SharedText() = default;
     // A fresh block with room for capacity bytes, of which used are in use
