@@ -34,17 +34,13 @@ mkdir -p "$artifacts"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1:max_allocation_size_mb=1024}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-# The largest string a program makes in one step, space(2147483647), takes
-# 2 GiB and its storage's header: the limit leaves room for that header.
-malloc_limit_mb=2049
-
 status=0
 for target in $targets; do
   binary=$build/fuzz_$target
   # Every input that once failed must stay fixed.
   if compgen -G "fuzz/regressions/$target/*" >/dev/null; then
     echo "== $target: replaying fuzz/regressions/$target"
-    if ! "$binary" -timeout=30 -rss_limit_mb=4096 -malloc_limit_mb="$malloc_limit_mb" fuzz/regressions/$target/*; then
+    if ! "$binary" -timeout=30 -rss_limit_mb=4096 fuzz/regressions/$target/*; then
       echo "!! $target: a saved regression fails again"
       status=1
       continue
@@ -57,7 +53,7 @@ for target in $targets; do
       -max_total_time="$seconds" \
       -timeout=30 \
       -rss_limit_mb=4096 \
-      -malloc_limit_mb="$malloc_limit_mb" \
+      -malloc_limit_mb=2048 \
       -max_len=8192 \
       -print_final_stats=1 \
       -artifact_prefix="$artifacts/$target-" 2>"$build/$target.log"; then
