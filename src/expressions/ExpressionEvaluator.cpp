@@ -10,16 +10,16 @@
 #include "values/VariableStore.h"
 
 #define TBASIC_NOINLINE __attribute__((noinline))
-// Levels that only pass a value on are folded into the level above; the
-// levels that recursion re-enters (or, additive, unary) stay real calls.
+// Helpers of the hot path, inlined into their callers: the real calls are
+// parseLevel (where recursion re-enters), evaluate and the noinline helpers.
 #define TBASIC_LEVEL __attribute__((always_inline)) inline
 
 namespace tbasic {
 
 namespace {
 
-// Out of line, so the temporary strings stay off the frames of the
-// recursive descent (deep nesting is bounded by the stack).
+// Out of line, so its temporaries stay off the frames of the recursive
+// levels (deep nesting is bounded by the stack).
 TBASIC_NOINLINE Value stringLiteralValue(const Token& token) { return Value(token.text()); }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The recursive-descent evaluator: computes an expression while it reads
-// its tokens by precedence climbing, no syntax tree.
+// The evaluator: computes an expression while it reads its tokens, by
+// precedence climbing; no syntax tree.
 #pragma once
 
 #include <cstddef>
