@@ -43,8 +43,7 @@ void ProgramExecutor::executeIf() {
     if (cursor_.current().isCommand(Keyword::EndIf)) {
         // No branch runs: the END IF line is read as END IF reads it, and
         // the block is never opened.
-        advance();
-        cursor_.expectEndOfStatement("End of statement expected after 'END IF'.");
+        readEndIfLine();
         return;
     }
     openBlock(FlowKind::IfBlock).branchTaken = false;
@@ -71,9 +70,14 @@ void ProgramExecutor::executeElse() {
     if (record->branchTaken) skipToEndIf();
 }
 
-void ProgramExecutor::executeEndIf() {
+// Moves past END IF and the end of its line.
+void ProgramExecutor::readEndIfLine() {
     advance();
     cursor_.expectEndOfStatement("End of statement expected after 'END IF'.");
+}
+
+void ProgramExecutor::executeEndIf() {
+    readEndIfLine();
     if (!topIf(*this)) cursor_.fail("'END IF' without previous matching 'IF'.");
     closeBlock();
 }

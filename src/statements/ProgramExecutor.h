@@ -112,6 +112,7 @@ private:
     void executeElseIf();
     void executeElse();
     void executeEndIf();
+    void readEndIfLine();
     bool readCondition(const char* typeMessage);
     void skipToNextBranch();
     void skipToEndIf();
